@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// Reads a number: optional blanks, optional sign, digits with at most one decimal comma,
+// optional exponent, optional blanks. A lone "-", "NAN", "INF" and values beyond the
+// extended range are no numbers.
+std::optional<long double> ParseNumber(std::string_view text);
+
+// The general form with 15 significant digits and the decimal comma: 0,333333333333333,
+// 1,12589990684262E15, 1E-5, "INF", "-INF", "NAN".
+std::string FormatGeneral(long double value);
+
+// Truncates toward zero to 64 bits and keeps the low 32 bits as a signed integer; values
+// outside the 64-bit range give 0.
+int32_t TruncToInt32(long double value);
+
+}  // namespace quorvex
