@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quorvex {
@@ -34,5 +35,11 @@ struct GeneralSettings {
 bool LoadGeneralSettings(const std::filesystem::path& file, GeneralSettings& settings);
 // Throws FileWriteError when the file cannot be replaced.
 void SaveGeneralSettings(const std::filesystem::path& file, const GeneralSettings& settings);
+
+// Scientific notation acts (and its check box is enabled) only with Decimal.
+bool ScientificAvailable(const GeneralSettings& settings);
+
+// Status panel 1: the number system's name, plus " (sci)" for Decimal with scicheck on.
+std::string NumberSystemStatusText(const GeneralSettings& settings);
 
 }  // namespace quorvex

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/data_files.h"
+
 namespace quorvex {
 
 // The user variables: two parallel line lists sharing one index space. The declarations decide
@@ -19,6 +21,29 @@ class VariableStore {
   int Find(std::string_view name) const;
   // The assignment of index i; empty when the assignments list is shorter.
   std::string_view Assignment(int index) const;
+
+  bool operator==(const VariableStore&) const = default;
 };
+
+// Reads both files whole, replacing both lists. False when either file cannot be opened; the
+// store is then left as it was, so a half-read pair is never used.
+bool LoadVariableStore(const std::filesystem::path& declarations_file,
+                       const std::filesystem::path& assignments_file, VariableStore& store);
+// The same for bin/vard.ini and bin/vara.ini of a data directory.
+bool LoadVariableStore(const DataDir& dir, VariableStore& store);
+
+// Writes the declarations, then the assignments, one line per entry. Throws FileWriteError.
+void SaveVariableStore(const std::filesystem::path& declarations_file,
+                       const std::filesystem::path& assignments_file, const VariableStore& store);
+void SaveVariableStore(const DataDir& dir, const VariableStore& store);
+
+// The message for the first declaration line that equals "ans", "x", a constant name or a
+// function name; nullopt when every line is acceptable. Assignments are not examined.
+std::optional<std::string> ValidateDeclarations(const VariableStore& store);
+
+// The creation wizard's append: each text becomes the new last line of its own list, even when
+// the two lists differ in length.
+void AppendVariable(VariableStore& store, std::string_view declaration,
+                    std::string_view assignment);
 
 }  // namespace quorvex
