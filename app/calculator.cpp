@@ -1,0 +1,82 @@
+#include "app/calculator.h"
+
+#include "common/checked_float.h"
+#include "engine/solver.h"
+#include "settings/expression_log.h"
+#include "settings/messages.h"
+
+namespace quorvex {
+
+std::string NumberSystemStatusText(const GeneralSettings& general) {
+  const int system = general.numbersys >= kHexadecimal && general.numbersys <= kBinary
+                         ? general.numbersys
+                         : kBinary;
+  std::string text(kNumberSystemNames[system]);
+  if (system == kDecimal && general.scicheck) text += " (sci)";
+  return text;
+}
+
+Calculator::Calculator(std::filesystem::path working_dir, LogWriting log)
+    : dir_(std::move(working_dir)), log_(log) {}
+
+bool Calculator::StartUp(Notifier& notifier) {
+  bool usable = true;
+  auto report = [&](bool loaded, std::string_view message) {
+    if (loaded) return;
+    notifier.ShowMessage(message);
+    notifier.ShowMessage(kWillBeClosed);
+    usable = false;
+  };
+  report(LoadGeneralSettings(dir_.File(kGeneralFile), general_),
+         CouldNotOpenMessage(kGeneralFile));
+  report(LoadGraphSettings(dir_.File(kGraphFile), graph_), CouldNotOpenMessage(kGraphFile));
+  report(LoadMaskSettings(dir_.File(kMaskFile), mask_), CouldNotOpenMessage(kMaskFile));
+  report(LoadVariableStore(dir_, variables_), kVariableFilesMessage);
+  report(LoadOtherSettings(dir_.File(kOtherFile), other_), CouldNotOpenMessage(kOtherFile));
+  return usable;
+}
+
+StatusTexts Calculator::Status() const {
+  return {NumberSystemStatusText(general_), MaskStatusText(mask_), XRangeStatusText(graph_)};
+}
+
+SolveOutcome Calculator::Solve(std::string_view expression) {
+  const std::string list[] = {std::string(expression)};
+  return Solve(list, 0);
+}
+
+SolveOutcome Calculator::Solve(std::span<const std::string> expression_list, size_t selected) {
+  SolveOutcome outcome;
+  SolveOutput output;
+  const SolveSettings settings{general_, mask_, variables_};
+  Solver solver(engine_, settings, output);
+  solver.BeginSolve();
+  try {
+    if (general_.logcheck && log_ == LogWriting::kOn) {
+      WriteExpressionLog(dir_.File(kLogFile),
+                         std::vector<std::string>(expression_list.begin(), expression_list.end()));
+    }
+    const std::string_view expression =
+        selected < expression_list.size() ? std::string_view(expression_list[selected]) : "";
+    switch (solver.Prepare(expression)) {
+      case PrepareResult::kFailed:
+        break;
+      case PrepareResult::kReduce:
+        outcome.succeeded = solver.RunCycles();
+        break;
+      case PrepareResult::kGraphRun:
+        outcome.graph_run = true;
+        break;
+    }
+  } catch (const std::exception& fault) {
+    output.answer.clear();
+    outcome.succeeded = false;
+    outcome.fault = fault.what();
+  }
+  outcome.answer = std::move(output.answer);
+  outcome.steps = std::move(output.steps);
+  if (output.formatted) outcome.bits = std::move(output.bits);
+  return outcome;
+}
+
+}  // namespace quorvex

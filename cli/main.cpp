@@ -1,0 +1,134 @@
+// quorvex-cli: solves expressions over one Calculator, as one run of the window program would.
+// Its options, JSON keys and exit statuses are a contract: change them only by adding.
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/calculator.h"
+#include "common/cp1252.h"
+#include "common/number_text.h"
+
+namespace {
+
+constexpr int kAllSolved = 0;
+constexpr int kSomeFailed = 1;
+constexpr int kUnusable = 2;
+
+constexpr const char* kUsage =
+    "usage: quorvex-cli [--dir DIR] [--json] [EXPRESSION ...]\n"
+    "Solves each EXPRESSION (or each line of standard input) step by step.\n"
+    "  --dir DIR   working directory whose bin/ holds the data files (default: .)\n"
+    "  --json      one JSON object per expression: expression, steps, answer, bits, ans, fault\n"
+    "  --help      this text\n"
+    "  --version   the program's version\n"
+    "Exit status: 0 all solved, 1 a message or fault, 2 unusable arguments or data files.\n";
+
+class StderrNotifier : public quorvex::Notifier {
+ public:
+  void ShowMessage(std::string_view text) override {
+    std::cerr << quorvex::Cp1252ToUtf8(text) << '\n';
+  }
+  void ShowErrorReport(std::string_view text) override {
+    std::cerr << "Error: " << quorvex::Cp1252ToUtf8(text) << '\n';
+  }
+};
+
+struct Options {
+  std::string dir = ".";
+  bool json = false;
+  std::vector<std::string> expressions;  // UTF-8 as given
+};
+
+// nullopt when the arguments cannot be used (after saying why), or when only help was wanted.
+std::optional<Options> ParseArguments(int argc, char** argv, int& status) {
+  Options options;
+  bool options_ended = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (options_ended || arg.rfind("--", 0) != 0) {
+      options.expressions.push_back(arg);
+    } else if (arg == "--") {
+      options_ended = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--dir") {
+      if (i + 1 >= argc) {
+        std::cerr << "quorvex-cli: --dir needs a directory\n" << kUsage;
+        status = kUnusable;
+        return std::nullopt;
+      }
+      options.dir = argv[++i];
+    } else if (arg == "--help") {
+      std::cout << kUsage;
+      status = kAllSolved;
+      return std::nullopt;
+    } else if (arg == "--version") {
+      std::cout << "quorvex-cli " << QUORVEX_VERSION << '\n';
+      status = kAllSolved;
+      return std::nullopt;
+    } else {
+      std::cerr << "quorvex-cli: unknown option " << arg << '\n' << kUsage;
+      status = kUnusable;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+void Print(const Options& options, const std::string& expression,
+           const quorvex::SolveOutcome& outcome, long double ans) {
+  using quorvex::Cp1252ToUtf8;
+  if (options.json) {
+    nlohmann::json steps = nlohmann::json::array();
+    for (const std::string& step : outcome.steps) steps.push_back(Cp1252ToUtf8(step));
+    nlohmann::json line = {
+        {"expression", expression},
+        {"steps", steps},
+        {"answer", Cp1252ToUtf8(outcome.answer)},
+        {"bits", outcome.bits ? nlohmann::json(Cp1252ToUtf8(*outcome.bits)) : nlohmann::json()},
+        {"ans", Cp1252ToUtf8(quorvex::FormatGeneral(ans))},
+        {"fault", outcome.fault ? nlohmann::json(Cp1252ToUtf8(*outcome.fault)) : nlohmann::json()},
+    };
+    std::cout << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    return;
+  }
+  for (const std::string& step : outcome.steps) std::cout << Cp1252ToUtf8(step) << '\n';
+  std::cout << Cp1252ToUtf8(outcome.answer) << '\n';
+  if (outcome.fault) std::cerr << "Error: " << Cp1252ToUtf8(*outcome.fault) << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int status = kAllSolved;
+  const std::optional<Options> options = ParseArguments(argc, argv, status);
+  if (!options) return status;
+
+  quorvex::Calculator calculator(options->dir, quorvex::LogWriting::kOff);
+  StderrNotifier notifier;
+  if (!calculator.StartUp(notifier)) return kUnusable;
+
+  // The expression list grows as the window's list would: every expression is inserted, then
+  // the new last item is solved.
+  std::vector<std::string> inserted;
+  auto solve = [&](const std::string& utf8) {
+    inserted.push_back(quorvex::Utf8ToCp1252(utf8));
+    const quorvex::SolveOutcome outcome = calculator.Solve(inserted, inserted.size() - 1);
+    Print(*options, utf8, outcome, calculator.ans());
+    if (!outcome.succeeded) status = kSomeFailed;
+  };
+
+  if (!options->expressions.empty()) {
+    for (const std::string& expression : options->expressions) solve(expression);
+  } else {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      solve(line);
+    }
+  }
+  std::cout.flush();
+  return std::cout.good() ? status : kSomeFailed;
+}

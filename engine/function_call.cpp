@@ -1,0 +1,67 @@
+#include <algorithm>
+#include <array>
+
+#include "common/number_text.h"
+#include "engine/messages.h"
+#include "engine/solver.h"
+#include "library/function_table.h"
+
+namespace quorvex {
+namespace {
+
+bool IsToken(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
+
+// The first "]" at or after from, or the end of the list.
+int ClosingBracket(const TokenList& tokens, int from) {
+  int i = from;
+  while (i < tokens.count && !IsToken(tokens[i], ']')) ++i;
+  return i;
+}
+
+}  // namespace
+
+bool Solver::EvaluateCall() {
+  if (state_.group_changed && StepsWanted()) RecordStep();
+  const TokenList& tokens = state_.working;
+  int open = state_.group_start;
+  while (open >= 0 && !IsToken(tokens[open], '[')) --open;
+  // A "[" that opens the list has no slot for a name.
+  if (open <= 0) return Fail(messages::kNoFunctionName);
+  state_.group_start = open;
+
+  const int close = ClosingBracket(tokens, open + 1);
+  int param_count = 1;
+  for (int i = open + 1; i < close; ++i) {
+    if (IsToken(tokens[i], ';')) ++param_count;
+  }
+  const std::string& name = tokens[open - 1];
+  const FunctionRow* row = FindFunction(name);
+  if (row == nullptr) return Fail(messages::NotAFunction(name));
+  if (row->param_count != 0 && row->param_count != param_count) {
+    return Fail(messages::WrongParameterCount(name, row->param_count, param_count));
+  }
+  return ApplyFunction(*row, param_count);
+}
+
+bool Solver::ApplyFunction(const FunctionRow& row, int param_count) {
+  TokenList& tokens = state_.working;
+  const int open = state_.group_start;
+  // A call fits the list, so it has at most 499 values.
+  std::array<long double, TokenList::kCapacity / 2> values;
+  if (param_count > static_cast<int>(values.size())) {
+    return Fail(messages::kInvalidFunctionExpression);
+  }
+  for (int j = 1; j <= param_count; ++j) {
+    const int slot = open + 2 * j - 1;
+    const auto value = slot < tokens.count ? ParseNumber(tokens[slot]) : std::nullopt;
+    if (!value) return Fail(messages::kInvalidFunctionExpression);
+    values[j - 1] = *value;
+  }
+  state_.ans = row.impl(FunctionArgs{values.data(), param_count, state_.random});
+  tokens[open - 1] = FormatGeneral(state_.ans);
+  const int close = ClosingBracket(tokens, open + 1);
+  tokens.Remove(open, std::min(close, tokens.count - 1) - open + 1);
+  return true;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,230 @@
+#include "engine/solver.h"
+
+#include <cmath>
+
+#include "common/checked_float.h"
+#include "common/number_text.h"
+#include "engine/answer_format.h"
+#include "engine/messages.h"
+#include "engine/tokenizer.h"
+
+namespace quorvex {
+namespace {
+
+bool EndsStretch(const std::string& token) {
+  return token.size() == 1 && (token[0] == ')' || token[0] == ']' || token[0] == ';');
+}
+
+bool IsToken(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
+
+// The balance of one bracket kind, stopping as soon as a closing bracket comes first.
+bool Balanced(const TokenList& tokens, char open, char close) {
+  int depth = 0;
+  for (int i = 0; i < tokens.count && depth >= 0; ++i) {
+    if (IsToken(tokens[i], open)) ++depth;
+    if (IsToken(tokens[i], close)) --depth;
+  }
+  return depth == 0;
+}
+
+// A power whose operands are finite but whose result is not overflows; other results that are
+// not real numbers (a negative base with a fractional exponent, 0^-1) are written as they are.
+long double Power(long double base, long double exponent) {
+  const long double result = std::pow(base, exponent);
+  if (std::isinf(result) && base != 0) throw FloatFault(FloatFaultKind::kOverflow);
+  return result;
+}
+
+}  // namespace
+
+void Solver::BeginSolve() {
+  state_.step_count = 0;
+  state_.last_cycle_count = 0;
+  state_.splice_base = 0;
+  out_.steps.clear();
+  out_.answer.clear();
+  out_.bits.clear();
+  out_.formatted = false;
+}
+
+bool Solver::Fail(std::string_view message) {
+  out_.answer.assign(message);
+  return false;
+}
+
+bool Solver::StepsWanted() const {
+  return state_.x_positions.empty() && settings_.general.solcheck;
+}
+
+PrepareResult Solver::Prepare(std::string_view expression) {
+  state_.x_positions.clear();
+  if (auto failure = Tokenize(expression, 0, state_.saved)) {
+    Fail(*failure);
+    return PrepareResult::kFailed;
+  }
+  state_.working.CopyFrom(state_.saved);
+  if (state_.working.count == 0) {
+    Fail(messages::kNothingToEvaluate);
+    return PrepareResult::kFailed;
+  }
+  if (!CheckBrackets()) return PrepareResult::kFailed;
+  return state_.x_positions.empty() ? PrepareResult::kReduce : PrepareResult::kGraphRun;
+}
+
+bool Solver::CheckBrackets() {
+  if (!Balanced(state_.working, '(', ')')) return Fail(messages::kRoundUnbalanced);
+  if (!Balanced(state_.working, '[', ']')) return Fail(messages::kSquareUnbalanced);
+  return SubstituteSymbols();
+}
+
+bool Solver::RunCycles() {
+  TokenList& tokens = state_.working;
+  while (true) {
+    if (StepsWanted()) RecordStep();
+    RemoveRedundantParentheses();
+    if (state_.last_cycle_count > 0 && state_.last_cycle_count == tokens.count) {
+      return Fail(messages::kInvalidNesting);
+    }
+    state_.last_cycle_count = tokens.count;
+
+    bool square = false;
+    state_.group_start = FindInnermostGroup(square);
+    const bool whole_list = state_.group_start < 0;
+    if (square) state_.group_changed = false;
+    if (!ReduceGroup()) return false;
+    if (whole_list) {
+      if (state_.x_positions.empty()) {
+        FormattedAnswer formatted = FormatAnswer(state_.ans, settings_.general, settings_.mask);
+        out_.answer = std::move(formatted.answer);
+        out_.bits = std::move(formatted.bits);
+        out_.formatted = true;
+      }
+      return true;
+    }
+    if (square && !EvaluateCall()) return false;
+  }
+}
+
+void Solver::RecordStep() {
+  out_.steps.push_back("Step " + std::to_string(state_.step_count + 1) + ": " +
+                       state_.working.Joined());
+  ++state_.step_count;
+}
+
+void Solver::RemoveRedundantParentheses() {
+  TokenList& tokens = state_.working;
+  int i = 0;
+  while (i < tokens.count) {
+    if (i + 2 < tokens.count && IsToken(tokens[i], '(') && IsToken(tokens[i + 2], ')')) {
+      tokens[i] = std::move(tokens[i + 1]);
+      tokens.Remove(i + 1, 2);
+    } else {
+      ++i;
+    }
+  }
+}
+
+int Solver::FindInnermostGroup(bool& square) const {
+  const TokenList& tokens = state_.working;
+  int depth = 0;
+  int deepest = 0;
+  int chosen = -1;
+  for (int i = 0; i < tokens.count; ++i) {
+    const std::string& token = tokens[i];
+    if (token.size() != 1) continue;
+    const char c = token[0];
+    if (c == '(' || c == '[') {
+      if (++depth > deepest) {
+        deepest = depth;
+        chosen = i;
+        square = c == '[';
+      }
+    } else if (c == ')' || c == ']') {
+      --depth;
+    }
+  }
+  return chosen;
+}
+
+bool Solver::ReduceGroup() {
+  while (true) {
+    if (!ReduceStretch()) return false;
+    const int next = state_.group_start + 2;
+    if (next < state_.working.count && IsToken(state_.working[next], ';')) {
+      state_.group_start = next;
+    } else {
+      return true;
+    }
+  }
+}
+
+// Powers, then products and quotients, then sums, over the stretch after group_start.
+bool Solver::ReduceStretch() {
+  TokenList& tokens = state_.working;
+  const int first = state_.group_start + 1;
+
+  auto binary_pass = [&](auto applies, auto evaluate) {
+    int k = first + 1;
+    while (k < tokens.count - 1) {
+      const std::string& op = tokens[k];
+      if (EndsStretch(op)) break;
+      if (!applies(op)) {
+        k += 2;
+        continue;
+      }
+      state_.group_changed = true;
+      const auto left = ParseNumber(tokens[k - 1]);
+      const auto right = ParseNumber(tokens[k + 1]);
+      long double result = 0;
+      try {
+        if (!left || !right) throw FloatFault(FloatFaultKind::kInvalidOperation);
+        result = evaluate(op[0], *left, *right);
+      } catch (const FloatFault&) {
+        return Fail(messages::OperatorNaN(op));
+      }
+      tokens[k - 1] = FormatGeneral(result);
+      tokens.Remove(k, 2);
+    }
+    return true;
+  };
+
+  const bool powers_done = binary_pass([](const std::string& op) { return IsToken(op, '^'); },
+                                       [](char, long double a, long double b) {
+                                         return Power(a, b);
+                                       });
+  if (!powers_done) return false;
+  const bool products_done = binary_pass(
+      [](const std::string& op) { return IsToken(op, '*') || IsToken(op, '/'); },
+      [](char op, long double a, long double b) {
+        return op == '*' ? CheckedMul(a, b) : CheckedDiv(a, b);
+      });
+  if (!products_done) return false;
+
+  const auto first_value = first < tokens.count ? ParseNumber(tokens[first]) : std::nullopt;
+  if (!first_value) return Fail(messages::kFirstOperandNaN);
+  state_.ans = *first_value;
+
+  int k = first + 1;
+  while (k < tokens.count - 1) {
+    const std::string& op = tokens[k];
+    if (EndsStretch(op)) break;
+    const bool plus = IsToken(op, '+');
+    if (!plus && !IsToken(op, '-')) {
+      k += 2;
+      continue;
+    }
+    state_.group_changed = true;
+    const auto right = ParseNumber(tokens[k + 1]);
+    try {
+      if (!right) throw FloatFault(FloatFaultKind::kInvalidOperation);
+      state_.ans = plus ? CheckedAdd(state_.ans, *right) : CheckedSub(state_.ans, *right);
+    } catch (const FloatFault&) {
+      return Fail(messages::OperatorNaN(op));
+    }
+    tokens.Remove(k, 2);
+  }
+  tokens[first] = FormatGeneral(state_.ans);
+  return true;
+}
+
+}  // namespace quorvex

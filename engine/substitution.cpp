@@ -1,0 +1,61 @@
+#include "common/number_text.h"
+#include "engine/messages.h"
+#include "engine/solver.h"
+#include "engine/tokenizer.h"
+#include "library/constant_table.h"
+
+namespace quorvex {
+
+bool Solver::SubstituteSymbols() {
+  TokenList& tokens = state_.working;
+  int splices = 0;
+  int i = 0;
+  while (i < tokens.count) {
+    const std::string& token = tokens[i];
+    if (const ConstantRow* constant = FindConstant(token)) {
+      tokens[i].assign(constant->value);
+      ++i;
+    } else if (token == "ans") {
+      tokens[i] = FormatGeneral(state_.ans);
+      ++i;
+    } else if (const int line = settings_.variables.Find(token); line >= 0) {
+      if (!SpliceVariable(i, line)) return false;
+      ++splices;
+      if (splices + tokens.count > TokenList::kCapacity) return Fail(messages::kVariableLoop);
+      // The slot now holds the assignment's first token: substitute inside it too.
+    } else {
+      ++i;
+    }
+  }
+  RecordXPositions();
+  return true;
+}
+
+bool Solver::SpliceVariable(int slot, int line) {
+  TokenList& tokens = state_.working;
+  const int old_count = tokens.count;
+  state_.splice_base = old_count;
+  if (auto failure = Tokenize(settings_.variables.Assignment(line), old_count, state_.saved)) {
+    return Fail(*failure);
+  }
+  const int added = state_.saved.count;
+  if (added > 1) {
+    for (int j = old_count - 1; j > slot; --j) tokens[j + added - 1] = std::move(tokens[j]);
+  } else if (added == 0) {
+    for (int j = slot + 1; j < old_count; ++j) tokens[j - 1] = std::move(tokens[j]);
+  }
+  for (int j = 0; j < added; ++j) tokens[slot + j] = state_.saved[j];
+  tokens.count = old_count + added - 1;
+  state_.splice_base = tokens.count;
+  return true;
+}
+
+void Solver::RecordXPositions() {
+  state_.x_positions.clear();
+  state_.saved.CopyFrom(state_.working);
+  for (int i = 0; i < state_.working.count; ++i) {
+    if (state_.working[i] == "x") state_.x_positions.push_back(i);
+  }
+}
+
+}  // namespace quorvex

@@ -1,0 +1,170 @@
+#include "app/calculator.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "support/temp_workdir.h"
+
+namespace quorvex {
+namespace {
+
+using testing_support::TempWorkdir;
+
+class RecordingNotifier : public Notifier {
+ public:
+  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  void ShowErrorReport(std::string_view text) override { reports.emplace_back(text); }
+  std::vector<std::string> messages;
+  std::vector<std::string> reports;
+};
+
+TEST(StartUp, DefaultFilesLoad) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  EXPECT_TRUE(calculator.StartUp(notifier));
+  EXPECT_TRUE(notifier.messages.empty());
+  EXPECT_EQ(calculator.general(), GeneralSettings{});
+  EXPECT_EQ(calculator.mask(), MaskSettings{});
+  EXPECT_TRUE(calculator.other().ShowsWelcome());
+  const StatusTexts status = calculator.Status();
+  EXPECT_EQ(status.number_system, "Decimal");
+  EXPECT_EQ(status.mask, "= ");
+  EXPECT_EQ(status.x_range, "xE[1;10]");
+}
+
+TEST(StartUp, EveryMissingFileReportsInOrderAndTheSequenceGoesOn) {
+  TempWorkdir dir;
+  dir.Remove("bin/general.ini");
+  dir.Remove("bin/mask.ini");
+  dir.Remove("bin/vara.ini");
+  dir.Write("bin/graph.ini", "1\r\n10\r\n");  // too short: unreadable
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  EXPECT_FALSE(calculator.StartUp(notifier));
+  const std::vector<std::string> expected = {
+      "Quorvex could not find or open 'bin/general.ini'",
+      "Quorvex will now be closed",
+      "Quorvex could not find or open 'bin/graph.ini'",
+      "Quorvex will now be closed",
+      "Quorvex could not find or open 'bin/mask.ini'",
+      "Quorvex will now be closed",
+      "Quorvex could not find or open 'bin/vara.ini' or 'bin/vard.ini'",
+      "Quorvex will now be closed",
+  };
+  EXPECT_EQ(notifier.messages, expected);
+  EXPECT_TRUE(calculator.other().ShowsWelcome());  // the last step still ran
+}
+
+TEST(StartUp, StatusTextsFollowTheSettings) {
+  TempWorkdir dir;
+  dir.Write("bin/general.ini", "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n1\r\n");
+  dir.Write("bin/mask.ini", "Result: \r\n0.000\r\n m\r\n");
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  EXPECT_EQ(calculator.Status().number_system, "Decimal (sci)");
+  EXPECT_EQ(calculator.Status().mask, "Result: 0.000 m");
+  calculator.general().numbersys = kHexadecimal;
+  EXPECT_EQ(calculator.Status().number_system, "Hexadecimal");
+}
+
+struct SolveRow {
+  const char* name;
+  std::string expression;
+  std::string answer;
+  bool succeeded;
+  std::optional<std::string> bits;
+  std::optional<std::string> fault;
+};
+
+class CalculatorSolve : public testing::TestWithParam<SolveRow> {};
+
+TEST_P(CalculatorSolve, Outcome) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  const SolveRow& row = GetParam();
+  const SolveOutcome outcome = calculator.Solve(row.expression);
+  EXPECT_EQ(outcome.answer, row.answer);
+  EXPECT_EQ(outcome.succeeded, row.succeeded);
+  EXPECT_EQ(outcome.bits, row.bits);
+  EXPECT_EQ(outcome.fault, row.fault);
+}
+
+const SolveRow kSolveRows[] = {
+    {"Answer", "4*(2+3)", "= 20", true, "5 bit", std::nullopt},
+    {"Message", "1/0", "Error syntax, position before or after (/) is NaN", false, std::nullopt,
+     std::nullopt},
+    {"FaultInsideFormula", "rec[0]", "", false, std::nullopt, "Floating point division by zero"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CalculatorSolve, testing::ValuesIn(kSolveRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalculatorSolve, AfterAFaultTheNextSolveWorks) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  EXPECT_TRUE(calculator.Solve("rec[0]").fault.has_value());
+  EXPECT_EQ(calculator.Solve("2+3").answer, "= 5");
+}
+
+TEST(ExpressionLog, WrittenAtEverySolveWhileLogcheckIsOn) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  const std::vector<std::string> list = {"2+3", "4*5"};
+  calculator.Solve(list, 1);
+  EXPECT_EQ(dir.Read("bin/log.ini"), "2+3\r\n4*5\r\n");
+
+  calculator.general().logcheck = false;
+  calculator.Solve(std::vector<std::string>{"7"}, 0);
+  EXPECT_EQ(dir.Read("bin/log.ini"), "2+3\r\n4*5\r\n");
+}
+
+TEST(ExpressionLog, LoggedEvenWhenTheSolveFails) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  calculator.Solve(std::vector<std::string>{"{}"}, 0);
+  EXPECT_EQ(dir.Read("bin/log.ini"), "{}\r\n");
+}
+
+TEST(ExpressionLog, ScriptCalculatorLeavesTheLogAlone) {
+  TempWorkdir dir;
+  dir.Write("bin/log.ini", "old\r\n");
+  Calculator calculator(dir.root(), LogWriting::kOff);
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  calculator.Solve("2+3");
+  EXPECT_EQ(dir.Read("bin/log.ini"), "old\r\n");
+}
+
+TEST(ExpressionLog, AFailedWriteIsReportedAndKeepsTheOldLog) {
+  TempWorkdir dir;
+  dir.Write("bin/log.ini", "old\r\n");
+  Calculator calculator(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  // A directory where the temporary file would go makes the write fail, even for root.
+  std::filesystem::create_directory(dir.File("bin/log.ini.tmp"));
+  std::filesystem::permissions(dir.File("bin"), std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec);
+  const SolveOutcome outcome = calculator.Solve("2+3");
+  if (geteuid() != 0) {
+    ASSERT_TRUE(outcome.fault.has_value());
+    EXPECT_FALSE(outcome.succeeded);
+  }
+  EXPECT_EQ(dir.Read("bin/log.ini"), "old\r\n");
+}
+
+}  // namespace
+}  // namespace quorvex
