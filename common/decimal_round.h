@@ -1,0 +1,19 @@
+// Internal to common/: the exact decimal rounding shared by FormatGeneral and FormatPattern.
+#pragma once
+
+#include <cstdint>
+
+namespace quorvex {
+
+// A positive value rounded to a number of significant digits: value = 0.d1...dn × 10^exponent,
+// where `digits` holds d1...dn as an integer with exactly n digits (trailing zeros kept).
+struct RoundedDecimal {
+  uint64_t digits;
+  int exponent;
+};
+
+// Rounds a finite value > 0 to `count` significant digits (1 to 19), half away from zero,
+// judged on the exact binary value (no double rounding).
+RoundedDecimal RoundSignificant(long double value, int count);
+
+}  // namespace quorvex
