@@ -103,7 +103,7 @@ long double InterestRate(int32_t periods, long double payment, long double prese
     first = CheckedAdd(present, payment);
     last = future;
   }
-  // Reading the cash flows backwards solves for 1 / (1 + rate) instead.
+  // Read backwards, the cash flows make e^T the growth 1 + rate instead of its inverse.
   const bool reversed = CheckedMul(first, m) > 0.0L;
   if (reversed) std::swap(first, last);
   if (first > 0.0L) {
@@ -138,7 +138,7 @@ long double InterestRate(int32_t periods, long double payment, long double prese
     t = CheckedSub(t, step);
     if (std::fabs(step) < std::fabs(t) * 1e-12L + 1e-15L) {
       if (!reversed) t = -t;
-      return std::exp(t) - 1.0L;
+      return std::expm1(t);
     }
   }
   throw UntrappedFault("InterestRate");
