@@ -81,17 +81,17 @@ void Print(const Options& options, const std::string& expression,
            const quorvex::SolveOutcome& outcome, long double ans) {
   using quorvex::Cp1252ToUtf8;
   if (options.json) {
-    nlohmann::json steps = nlohmann::json::array();
+    nlohmann::ordered_json steps = nlohmann::ordered_json::array();
     for (const std::string& step : outcome.steps) steps.push_back(Cp1252ToUtf8(step));
-    nlohmann::json line = {
+    nlohmann::ordered_json line = {
         {"expression", expression},
         {"steps", steps},
         {"answer", Cp1252ToUtf8(outcome.answer)},
-        {"bits", outcome.bits ? nlohmann::json(Cp1252ToUtf8(*outcome.bits)) : nlohmann::json()},
+        {"bits", outcome.bits ? nlohmann::ordered_json(Cp1252ToUtf8(*outcome.bits)) : nlohmann::ordered_json()},
         {"ans", Cp1252ToUtf8(quorvex::FormatGeneral(ans))},
-        {"fault", outcome.fault ? nlohmann::json(Cp1252ToUtf8(*outcome.fault)) : nlohmann::json()},
+        {"fault", outcome.fault ? nlohmann::ordered_json(Cp1252ToUtf8(*outcome.fault)) : nlohmann::ordered_json()},
     };
-    std::cout << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     return;
   }
   for (const std::string& step : outcome.steps) std::cout << Cp1252ToUtf8(step) << '\n';

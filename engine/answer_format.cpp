@@ -15,7 +15,9 @@ constexpr int kFractionDigits = 24;
 // Bits per digit of each number system position; 0 for decimal.
 constexpr int kGroupBits[] = {4, 0, 3, 2, 1};
 
-char GroupDigit(int value) { return static_cast<char>(value < 10 ? '0' + value : 'A' + value - 10); }
+char GroupDigit(int value) {
+  return static_cast<char>(value < 10 ? '0' + value : 'A' + value - 10);
+}
 
 // Fraction bits, most significant first, one digit per group counted from the radix point.
 std::string FractionDigits(long double fraction, int group_bits) {

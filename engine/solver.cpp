@@ -188,16 +188,15 @@ bool Solver::ReduceStretch() {
     return true;
   };
 
-  const bool powers_done = binary_pass([](const std::string& op) { return IsToken(op, '^'); },
-                                       [](char, long double a, long double b) {
-                                         return Power(a, b);
-                                       });
+  const bool powers_done =
+      binary_pass([](const std::string& op) { return IsToken(op, '^'); },
+                  [](char, long double a, long double b) { return Power(a, b); });
   if (!powers_done) return false;
-  const bool products_done = binary_pass(
-      [](const std::string& op) { return IsToken(op, '*') || IsToken(op, '/'); },
-      [](char op, long double a, long double b) {
-        return op == '*' ? CheckedMul(a, b) : CheckedDiv(a, b);
-      });
+  const bool products_done =
+      binary_pass([](const std::string& op) { return IsToken(op, '*') || IsToken(op, '/'); },
+                  [](char op, long double a, long double b) {
+                    return op == '*' ? CheckedMul(a, b) : CheckedDiv(a, b);
+                  });
   if (!products_done) return false;
 
   const auto first_value = first < tokens.count ? ParseNumber(tokens[first]) : std::nullopt;

@@ -11,8 +11,16 @@ bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == ',' || c == '.
 
 bool IsOperatorChar(char c) {
   switch (c) {
-    case '+': case '-': case '*': case '/': case '^':
-    case '(': case ')': case '[': case ']': case ';':
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '^':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case ';':
       return true;
     default:
       return false;

@@ -12,7 +12,7 @@ namespace {
 
 using testing_support::TempWorkdir;
 
-struct Run {
+struct CliRun {
   int status = -1;
   std::string out;
   std::string err;
@@ -25,14 +25,14 @@ std::string Quote(const std::string& text) {
 }
 
 // Runs quorvex-cli through the shell with the given arguments and standard input.
-Run RunCli(const TempWorkdir& dir, const std::vector<std::string>& args,
-           const std::string& input = "") {
+CliRun RunCli(const TempWorkdir& dir, const std::vector<std::string>& args,
+              const std::string& input = "") {
   dir.Write("stdin.txt", input);
   std::string command = std::string(QUORVEX_CLI) + " --dir " + Quote(dir.root().string());
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " <" + Quote(dir.File("stdin.txt").string()) + " 2>" +
-             Quote(dir.File("stderr.txt").string());
-  Run run;
+  command +=
+      " <" + Quote(dir.File("stdin.txt").string()) + " 2>" + Quote(dir.File("stderr.txt").string());
+  CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   char buffer[4096];
   for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
@@ -44,72 +44,72 @@ Run RunCli(const TempWorkdir& dir, const std::vector<std::string>& args,
 
 TEST(Cli, JsonLinesCarryStepsAnswersAndMessages) {
   TempWorkdir dir;
-  const Run run = RunCli(dir, {"--json", "2*3+4", "(1/3)*3", "1/0", "4*(2+3)"});
+  const CliRun run = RunCli(dir, {"--json", "2*3+4", "(1/3)*3", "1/0", "4*(2+3)"});
   EXPECT_EQ(run.status, 1);
   const std::string expected =
-      R"({"expression":"2*3+4","steps":["Step 1: 2*3+4"],"answer":"= 10","bits":"4 bit",)"
-      R"("ans":"10","fault":null})"
+      R"j({"expression":"2*3+4","steps":["Step 1: 2*3+4"],"answer":"= 10","bits":"4 bit",)j"
+      R"j("ans":"10","fault":null})j"
       "\n"
-      R"({"expression":"(1/3)*3","steps":["Step 1: (1/3)*3","Step 2: (0,333333333333333)*3"],)"
-      R"("answer":"= 0,999999999999999","bits":"0 bit","ans":"0,999999999999999","fault":null})"
+      R"j({"expression":"(1/3)*3","steps":["Step 1: (1/3)*3","Step 2: (0,333333333333333)*3"],)j"
+      R"j("answer":"= 0,999999999999999","bits":"0 bit","ans":"0,999999999999999","fault":null})j"
       "\n"
-      R"({"expression":"1/0","steps":["Step 1: 1/0"],)"
-      R"("answer":"Error syntax, position before or after (/) is NaN","bits":null,)"
-      R"("ans":"0,999999999999999","fault":null})"
+      R"j({"expression":"1/0","steps":["Step 1: 1/0"],)j"
+      R"j("answer":"Error syntax, position before or after (/) is NaN","bits":null,)j"
+      R"j("ans":"0,999999999999999","fault":null})j"
       "\n"
-      R"({"expression":"4*(2+3)","steps":["Step 1: 4*(2+3)","Step 2: 4*(5)"],"answer":"= 20",)"
-      R"("bits":"5 bit","ans":"20","fault":null})"
+      R"j({"expression":"4*(2+3)","steps":["Step 1: 4*(2+3)","Step 2: 4*(5)"],"answer":"= 20",)j"
+      R"j("bits":"5 bit","ans":"20","fault":null})j"
       "\n";
   EXPECT_EQ(run.out, expected);
 }
 
 TEST(Cli, StandardInputLinesArePlainOutput) {
   TempWorkdir dir;
-  const Run run = RunCli(dir, {}, "2+3\r\n4*(2+3)\n");
+  const CliRun run = RunCli(dir, {}, "2+3\r\n4*(2+3)\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "Step 1: 2+3\n= 5\nStep 1: 4*(2+3)\nStep 2: 4*(5)\n= 20\n");
 }
 
 TEST(Cli, AnsCarriesOverBetweenExpressions) {
   TempWorkdir dir;
-  const Run run = RunCli(dir, {"6*7", "ans+1"});
+  const CliRun run = RunCli(dir, {"6*7", "ans+1"});
   EXPECT_EQ(run.out, "Step 1: 6*7\n= 42\nStep 1: 42+1\n= 43\n");
 }
 
 TEST(Cli, BinaryNumberSystem) {
   TempWorkdir dir;
   dir.Write("bin/general.ini", "1\r\n4\r\n0\r\n0\r\n1\r\n1\r\n1\r\n");
-  const Run run = RunCli(dir, {"255"});
+  const CliRun run = RunCli(dir, {"255"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "Step 1: 255\n0  11111111\n");
 }
 
 TEST(Cli, FaultGoesToStandardError) {
   TempWorkdir dir;
-  const Run run = RunCli(dir, {"rec[0]"});
+  const CliRun run = RunCli(dir, {"rec[0]"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Error: Floating point division by zero\n");
-  const Run json = RunCli(dir, {"--json", "rec[0]"});
-  EXPECT_NE(json.out.find(R"("answer":"","bits":null,"ans":"0","fault":"Floating point division by zero")"),
+  const CliRun json = RunCli(dir, {"--json", "rec[0]"});
+  EXPECT_NE(json.out.find(
+                R"j("answer":"","bits":null,"ans":"0","fault":"Floating point division by zero")j"),
             std::string::npos)
       << json.out;
 }
 
 TEST(Cli, TextsAreUtf8AtTheEdges) {
   TempWorkdir dir;
-  const Run run = RunCli(dir, {"--json", "\xC3\xA9+1"});  // "é+1"
-  EXPECT_NE(run.out.find(R"("expression":"é+1")"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find(R"("steps":["Step 1: é+1"])"), std::string::npos) << run.out;
+  const CliRun run = RunCli(dir, {"--json", "\xC3\xA9+1"});  // "é+1"
+  EXPECT_NE(run.out.find(R"j("expression":"é+1")j"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(R"j("steps":["Step 1: é+1"])j"), std::string::npos) << run.out;
 }
 
 TEST(Cli, UnreadableDataFileEndsWithStatusTwo) {
   TempWorkdir dir;
   dir.Remove("bin/mask.ini");
-  const Run run = RunCli(dir, {"2+3"});
+  const CliRun run = RunCli(dir, {"2+3"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            "Quorvex could not find or open 'bin/mask.ini'\nQuorvex will now be closed\n");
+  EXPECT_EQ(run.err, "Quorvex could not find or open 'bin/mask.ini'\nQuorvex will now be closed\n");
 }
 
 TEST(Cli, UnusableArgumentsEndWithStatusTwo) {

@@ -50,8 +50,8 @@ const BaseCase kBaseCases[] = {
      "0  FFFFFFFFFFFF", "0  7777777777777777", "0  333333333333333333333333"},
     {"BeyondLimit", 281474976710656.0L, "Max 48 bit conversion", "Max 48 bit conversion",
      "Max 48 bit conversion", "Max 48 bit conversion"},
-    {"BeyondLimitByFraction", 281474976710655.5L, "Max 48 bit conversion",
-     "Max 48 bit conversion", "Max 48 bit conversion", "Max 48 bit conversion"},
+    {"BeyondLimitByFraction", 281474976710655.5L, "Max 48 bit conversion", "Max 48 bit conversion",
+     "Max 48 bit conversion", "Max 48 bit conversion"},
     {"Infinity", std::numeric_limits<long double>::infinity(), "Max 48 bit conversion",
      "Max 48 bit conversion", "Max 48 bit conversion", "Max 48 bit conversion"},
     {"NotANumber", std::numeric_limits<long double>::quiet_NaN(), "NAN", "NAN", "NAN", "NAN"},
@@ -75,10 +75,11 @@ struct BitCase {
 };
 
 TEST(BitCount, Table) {
-  const BitCase cases[] = {{0, "0 bit"},   {0.5L, "0 bit"}, {1, "0 bit"},    {2, "1 bit"},
-                           {3, "2 bit"},   {4, "2 bit"},    {-4, "2 bit"},   {5, "3 bit"},
-                           {8, "3 bit"},   {1000, "10 bit"}, {2.5L, "2 bit"},
-                           {std::numeric_limits<long double>::infinity(), "INF bit"}};
+  const BitCase cases[] = {
+      {0, "0 bit"},     {0.5L, "0 bit"}, {1, "0 bit"},
+      {2, "1 bit"},     {3, "2 bit"},    {4, "2 bit"},
+      {-4, "2 bit"},    {5, "3 bit"},    {8, "3 bit"},
+      {1000, "10 bit"}, {2.5L, "2 bit"}, {std::numeric_limits<long double>::infinity(), "INF bit"}};
   for (const BitCase& c : cases) EXPECT_EQ(BitCountText(c.value), c.bits) << double(c.value);
 }
 
@@ -86,9 +87,14 @@ TEST(Scientific, Table) {
   const struct {
     long double value;
     const char* text;
-  } cases[] = {{12345, "1,2345*10^4"}, {-250, "-2,5*10^2"}, {0.05L, "5*10^-2"},
-               {10, "10*10^0"},        {100, "10*10^1"},    {1000, "10*10^2"},
-               {1, "1*10^0"},          {0, "0*10^0"},
+  } cases[] = {{12345, "1,2345*10^4"},
+               {-250, "-2,5*10^2"},
+               {0.05L, "5*10^-2"},
+               {10, "10*10^0"},
+               {100, "10*10^1"},
+               {1000, "10*10^2"},
+               {1, "1*10^0"},
+               {0, "0*10^0"},
                {std::numeric_limits<long double>::infinity(), "INF"},
                {std::numeric_limits<long double>::quiet_NaN(), "NAN"}};
   for (const auto& c : cases) EXPECT_EQ(FormatScientific(c.value), c.text) << double(c.value);

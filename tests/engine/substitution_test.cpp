@@ -53,14 +53,16 @@ const SubstitutionCase kCases[] = {
      "Step 1: 3,14159265358979*2^2"},
     {"VariableUsedTwice", kWorked, "b+b", "= 4"},
     {"EmptyAssignmentRemovesName", {{"b", ""}}, "2*b+1", messages::OperatorNaN("*")},
-    {"ExponentInAssignmentIsNotANumber", {{"k", "1.5E-3"}}, "k", messages::OperatorNaN("*")},
-    {"LiteralInAssignment", {{"k", "{1.5E-3}"}}, "k*2", "= 0,003"},
+    {"ExponentInAssignmentIsNotANumber", {{"w", "1.5E-3"}}, "w", messages::OperatorNaN("*")},
+    {"LiteralInAssignment", {{"w", "{1.5E-3}"}}, "w*2", "= 0,003"},
     {"ConstantWinsOverVariable", {{"pi", "3"}}, "pi", "= 3,14159265358979"},
     {"FirstDeclarationWins", {{"v", "1"}, {"v", "2"}}, "v", "= 1"},
     {"EmptyBracesInAssignment", {{"v", "{}"}}, "v", std::string(messages::kEmptyBraces)},
-    {"CircularVariables", {{"b", "c"}, {"c", "b"}}, "b", std::string(messages::kVariableLoop)},
+    {"CircularVariables", {{"b", "q"}, {"q", "b"}}, "b", std::string(messages::kVariableLoop)},
     {"SelfReferenceGrows", {{"b", "b+1"}}, "b", std::string(messages::kVariableLoop)},
-    {"LongAssignmentOverflows", {{"b", RepeatedOnePlus(300) + "b"}}, "b",
+    {"LongAssignmentOverflows",
+     {{"b", RepeatedOnePlus(300) + "b"}},
+     "b",
      std::string(messages::kTooLarge)},
 };
 
@@ -102,8 +104,8 @@ TEST(Substitution, DeclarationWithoutAssignmentLineRemovesName) {
 
 TEST(Substitution, FailureLeavesTheWorkingList) {
   SolveFixture fixture;
-  fixture.Declare("b", "c");
-  fixture.Declare("c", "b");
+  fixture.Declare("b", "q");
+  fixture.Declare("q", "b");
   EXPECT_FALSE(fixture.Solve("1+b"));
   EXPECT_EQ(fixture.output.answer, messages::kVariableLoop);
   EXPECT_LE(fixture.state->working.count, 1000);
