@@ -2,19 +2,11 @@
 
 #include "common/checked_float.h"
 #include "engine/solver.h"
+#include "graph/graph_run.h"
 #include "settings/expression_log.h"
 #include "settings/messages.h"
 
 namespace quorvex {
-
-std::string NumberSystemStatusText(const GeneralSettings& general) {
-  const int system = general.numbersys >= kHexadecimal && general.numbersys <= kBinary
-                         ? general.numbersys
-                         : kBinary;
-  std::string text(kNumberSystemNames[system]);
-  if (system == kDecimal && general.scicheck) text += " (sci)";
-  return text;
-}
 
 Calculator::Calculator(std::filesystem::path working_dir, LogWriting log)
     : dir_(std::move(working_dir)), log_(log) {}
@@ -27,8 +19,7 @@ bool Calculator::StartUp(Notifier& notifier) {
     notifier.ShowMessage(kWillBeClosed);
     usable = false;
   };
-  report(LoadGeneralSettings(dir_.File(kGeneralFile), general_),
-         CouldNotOpenMessage(kGeneralFile));
+  report(LoadGeneralSettings(dir_.File(kGeneralFile), general_), CouldNotOpenMessage(kGeneralFile));
   report(LoadGraphSettings(dir_.File(kGraphFile), graph_), CouldNotOpenMessage(kGraphFile));
   report(LoadMaskSettings(dir_.File(kMaskFile), mask_), CouldNotOpenMessage(kMaskFile));
   report(LoadVariableStore(dir_, variables_), kVariableFilesMessage);
@@ -64,9 +55,14 @@ SolveOutcome Calculator::Solve(std::span<const std::string> expression_list, siz
       case PrepareResult::kReduce:
         outcome.succeeded = solver.RunCycles();
         break;
-      case PrepareResult::kGraphRun:
+      case PrepareResult::kGraphRun: {
         outcome.graph_run = true;
+        const GraphRunContext run{engine_, solver, output,        graph_,  general_, mask_,
+                                  chart_,  table_, graph_window_, *clock_, *host_};
+        outcome.succeeded = RunGraph(run, expression, outcome.graph_points);
+        if (outcome.succeeded) outcome.graph_formula = graph_window_.formula;
         break;
+      }
     }
   } catch (const std::exception& fault) {
     output.answer.clear();

@@ -9,6 +9,9 @@
 
 #include "app/seams.h"
 #include "engine/engine_state.h"
+#include "graph/chart_model.h"
+#include "graph/graph_run.h"
+#include "graph/value_table.h"
 #include "settings/data_files.h"
 #include "settings/general_settings.h"
 #include "settings/graph_settings.h"
@@ -20,12 +23,16 @@ namespace quorvex {
 
 // What one solve did, for the windows to show and the command line to print.
 struct SolveOutcome {
-  std::string answer;               // the text of the answer box
-  std::vector<std::string> steps;   // the solution lines
-  std::optional<std::string> bits;  // status panel 0, when an answer was formatted
+  std::string answer;                // the text of the answer box
+  std::vector<std::string> steps;    // the solution lines
+  std::optional<std::string> bits;   // status panel 0, when an answer was formatted
   std::optional<std::string> fault;  // an untrapped fault's text, for the general error report
   bool succeeded = false;
   bool graph_run = false;  // the expression held x
+  // For a graph run: the points it put into the series (kept after a stop or a failure), and
+  // the graph window's formula line once it completed.
+  size_t graph_points = 0;
+  std::optional<std::string> graph_formula;
 };
 
 // The status bar texts of panels 1, 2 and 3 as the start-up sequence and the dialogs set them.
@@ -34,9 +41,6 @@ struct StatusTexts {
   std::string mask;           // prefix + mask + suffix
   std::string x_range;        // "xE[1;10]"
 };
-
-// "Decimal", with " (sci)" when scientific notation applies.
-std::string NumberSystemStatusText(const GeneralSettings& general);
 
 // Whether the run may write the expression log. The window program does; a script's
 // calculations must leave every data file as it was.
@@ -56,7 +60,8 @@ class Calculator {
   StatusTexts Status() const;
 
   // Solves item selected of the expression list; with logcheck on the whole list is logged
-  // first.
+  // first. An expression with x becomes a graph run through the clock and the graph host; it
+  // returns when the host has shown (and closed) the graph window.
   SolveOutcome Solve(std::span<const std::string> expression_list, size_t selected);
   SolveOutcome Solve(std::string_view expression);
 
@@ -69,6 +74,19 @@ class Calculator {
   VariableStore& variables() { return variables_; }
   EngineState& engine() { return engine_; }
 
+  // The graph run's seams, owned by the caller and kept until replaced; nullptr restores the
+  // defaults, a steady clock and a host without windows that never stops for a reminder.
+  void SetClock(Clock* clock) { clock_ = clock ? clock : &steady_clock_; }
+  void SetGraphHost(GraphHost* host) { host_ = host ? host : &headless_host_; }
+
+  // What the last graph run left for the windows to show: the chart (series, axes, colours,
+  // zoom), the value table and statistics window's boxes, and the graph window's formula line
+  // and table button. The graph window may zoom the chart.
+  ChartModel& chart() { return chart_; }
+  const ChartModel& chart() const { return chart_; }
+  const ValueTable& table() const { return table_; }
+  const GraphWindowState& graph_window() const { return graph_window_; }
+
  private:
   DataDir dir_;
   LogWriting log_;
@@ -78,6 +96,13 @@ class Calculator {
   OtherSettings other_;
   VariableStore variables_;
   EngineState engine_;
+  ChartModel chart_;
+  ValueTable table_;
+  GraphWindowState graph_window_;
+  SteadyClock steady_clock_;
+  HeadlessGraphHost headless_host_;
+  Clock* clock_ = &steady_clock_;
+  GraphHost* host_ = &headless_host_;
 };
 
 }  // namespace quorvex

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "graph/seams.h"  // Clock and GraphHost, which the graph run needs
+
 namespace quorvex {
 
 // What the core asks of the outside world for messages: the windows show message boxes, the
@@ -16,11 +18,20 @@ class Notifier {
   virtual void ShowErrorReport(std::string_view text) = 0;
 };
 
-// The 32-bit millisecond tick of a graph run.
-class Clock {
+// The milliseconds of the monotonic clock, wrapping like a 32-bit tick counter.
+class SteadyClock : public Clock {
  public:
-  virtual ~Clock() = default;
-  virtual uint32_t TickCount() = 0;
+  uint32_t TickCount() override;
+};
+
+// A graph run without windows: it never stops for a reminder, has no gauge and shows nothing.
+class HeadlessGraphHost : public GraphHost {
+ public:
+  bool ConfirmLongRun() override { return true; }
+  void SetGaugeMaximum(int) override {}
+  void SetGaugePosition(int) override {}
+  void ShowGauge() override {}
+  void ShowGraphWindow(std::string_view) override {}
 };
 
 }  // namespace quorvex

@@ -1,0 +1,82 @@
+#include "graph/chart_model.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+void ChartSeries::AddPoint(double x, double y, std::string label, GraphColor color) {
+  if (points_.empty()) {
+    min_y_ = y;
+    max_y_ = y;
+  } else {
+    min_y_ = std::min(min_y_, y);
+    max_y_ = std::max(max_y_, y);
+  }
+  ChartPoint point{x, y, std::move(label), color};
+  if (points_.empty() || !(x < points_.back().x)) {
+    points_.push_back(std::move(point));
+    return;
+  }
+  const auto place =
+      std::upper_bound(points_.begin(), points_.end(), x,
+                       [](double value, const ChartPoint& p) { return value < p.x; });
+  points_.insert(place, std::move(point));
+}
+
+void ChartSeries::Clear() {
+  points_.clear();
+  min_y_ = 0;
+  max_y_ = 0;
+}
+
+double ChartAxis::CurrentMinimum(const DataRange& data) const {
+  return automatic_ && data ? data->first : minimum_;
+}
+
+double ChartAxis::CurrentMaximum(const DataRange& data) const {
+  return automatic_ && data ? data->second : maximum_;
+}
+
+void ChartAxis::SetAutomatic(bool on, const DataRange& data) {
+  if (automatic_ && !on) {
+    minimum_ = CurrentMinimum(data);
+    maximum_ = CurrentMaximum(data);
+  }
+  automatic_ = on;
+}
+
+bool ChartAxis::SetMaximum(double value, const DataRange& data) {
+  if (value < CurrentMinimum(data)) return false;
+  maximum_ = value;
+  return true;
+}
+
+bool ChartAxis::SetMinimum(double value, const DataRange& data) {
+  if (value > CurrentMaximum(data)) return false;
+  minimum_ = value;
+  return true;
+}
+
+bool ChartAxis::SetLogarithmic(bool on, const DataRange& data) {
+  if (on && (CurrentMinimum(data) < 0 || CurrentMaximum(data) < 0)) return false;
+  logarithmic_ = on;
+  return true;
+}
+
+bool ChartModel::Set3DPercent(int percent) {
+  if (percent < 1 || percent > 100) return false;
+  percent_3d_ = percent;
+  return true;
+}
+
+DataRange ChartModel::XDataRange() const {
+  if (line_.PointCount() == 0) return std::nullopt;
+  return std::pair(line_.MinX(), line_.MaxX());
+}
+
+DataRange ChartModel::YDataRange() const {
+  if (line_.PointCount() == 0) return std::nullopt;
+  return std::pair(line_.MinY(), line_.MaxY());
+}
+
+}  // namespace quorvex

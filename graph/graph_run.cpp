@@ -1,0 +1,131 @@
+#include "graph/graph_run.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "common/checked_float.h"
+#include "common/format_pattern.h"
+#include "common/number_text.h"
+#include "graph/graph_options.h"
+#include "graph/messages.h"
+
+namespace quorvex {
+namespace {
+
+constexpr uint32_t kReminderInterval = 10000;  // ms of calculation between reminders
+constexpr long double kMaxCount = 2147483647;
+
+struct RunRange {
+  long double start = 0;
+  long double stop = 0;
+  long double inc = 0;
+  long double count = 0;
+};
+
+// The range and its expected count. An increment of 0 or below is refused: a negative one
+// would never end, and 0 divides by zero.
+bool ParseRange(const GraphSettings& settings, RunRange& range) {
+  const std::optional<long double> start = ParseNumber(settings.start);
+  const std::optional<long double> stop = ParseNumber(settings.stop);
+  const std::optional<long double> inc = ParseNumber(settings.inc);
+  if (!start || !stop || !inc || !(*inc > 0)) return false;
+  try {
+    range.count = std::ceil(CheckedAdd(CheckedDiv(CheckedSub(*stop, *start), *inc), 1));
+    CheckedAdd(*stop, *inc);  // the loop bound must be finite
+  } catch (const FloatFault&) {
+    return false;
+  }
+  range.start = *start;
+  range.stop = *stop;
+  range.inc = *inc;
+  return true;
+}
+
+bool OutsideDouble(long double value) {
+  return std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max());
+}
+
+}  // namespace
+
+bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& points) {
+  points = 0;
+  std::string& answer = run.output.answer;
+  auto fail = [&](std::string_view message) {
+    answer.assign(message);
+    return false;
+  };
+
+  const uint32_t start_tick = run.clock.TickCount();
+  uint32_t reminder_tick = run.clock.TickCount();
+  long double paused_ms = 0;  // waiting for the user is no calculation time
+
+  RunRange range;
+  if (!ParseRange(run.graph, range)) return fail(graph_messages::kCalculations);
+  if (!(range.start < range.stop + range.inc)) return fail(graph_messages::kEmptyRange);
+  if (!ApplyGraphOptions(run.graph, run.chart, answer)) return false;
+
+  run.table.Clear();
+  run.chart.ClearSeries();
+  run.chart.UndoZoom();
+  if (range.count > kMaxCount) return fail(graph_messages::kTooMany);
+
+  run.host.SetGaugeMaximum(static_cast<int>(range.count));
+  run.host.ShowGauge();
+
+  EngineState& engine = run.engine;
+  const ChartSeries& series = run.chart.line();
+  const bool tscheck = run.general.tscheck;
+  long double x = range.start;
+  while (x < range.stop + range.inc) {
+    const std::string x_text = FormatGeneral(x);
+    for (const int slot : engine.x_positions) engine.working[slot] = x_text;
+
+    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
+      const uint32_t pause_start = run.clock.TickCount();
+      if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);
+      reminder_tick = run.clock.TickCount();
+      paused_ms += static_cast<uint32_t>(run.clock.TickCount() - pause_start);
+    }
+
+    if (!run.solver.RunCycles()) return false;
+    const long double y = engine.ans;
+    if (OutsideDouble(x) || OutsideDouble(y)) {
+      return fail(graph_messages::PointOutOfRange(x_text, FormatGeneral(y)));
+    }
+
+    run.table.AddToSumAndArea(y, series.PointCount());
+    run.chart.AddPoint(static_cast<double>(x), static_cast<double>(y));
+    ++points;
+    if (tscheck) {
+      run.table.current_x = x;
+      run.table.AddTableRow(y, series.PointCount(), run.mask);
+    }
+    engine.working.CopyFrom(engine.saved);
+    const size_t position = series.PointCount() + 1;
+    run.host.SetGaugePosition(position > static_cast<size_t>(std::numeric_limits<int>::max())
+                                  ? std::numeric_limits<int>::max()
+                                  : static_cast<int>(position));
+    engine.last_cycle_count = 0;
+
+    const long double next = x + range.inc;
+    if (next == x) return fail(graph_messages::kIncrementTooSmall);
+    x = next;
+  }
+
+  run.window.formula = "f(x) = " + std::string(expression) + " , xE[" + FormatGeneral(range.start) +
+                       ";" + FormatGeneral(range.stop) + "]";
+  if (tscheck) run.table.FinishTableStats(series);
+  run.window.table_enabled = tscheck;
+
+  const long double elapsed = static_cast<uint32_t>(run.clock.TickCount() - start_tick) - paused_ms;
+  const size_t n = series.PointCount();
+  if (n == 0) return fail(graph_messages::kEmptyRange);
+  const std::string per = FormatPattern("0.##", elapsed / static_cast<long double>(n));
+  answer = graph_messages::Timing(std::to_string(n), FormatGeneral(elapsed), per);
+
+  run.host.ShowGraphWindow(answer);
+  return true;
+}
+
+}  // namespace quorvex

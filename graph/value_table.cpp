@@ -1,0 +1,114 @@
+#include "graph/value_table.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "graph/chart_model.h"
+
+namespace quorvex {
+namespace {
+
+constexpr std::string_view kRowSeparator = " <=> f(x): ";
+
+// The sign-change row between the previous point and the current one: the zero lies between.
+std::string SignChangeRow(long double prev_x, long double current_x, const MaskSettings& mask) {
+  std::string row = "x: ";
+  row += FormatGeneral(prev_x);
+  row += "<x<";
+  row += FormatGeneral(current_x);
+  row += kRowSeparator;
+  row += MaskedText(mask, 0);
+  return row;
+}
+
+// The number a running text holds; the texts are written by FormatGeneral of finite values.
+long double RunningValue(const std::string& text) { return ParseNumber(text).value_or(0); }
+
+}  // namespace
+
+std::string PointRow(long double x, long double y, const MaskSettings& mask) {
+  std::string row = "x: ";
+  row += FormatGeneral(x);
+  row += kRowSeparator;
+  row += MaskedText(mask, y);
+  return row;
+}
+
+void ValueTable::Clear() {
+  trend_state = kLevel;
+  sign_state = kAtZero;
+  table.clear();
+  top.clear();
+  max.clear();
+  bottom.clear();
+  min.clear();
+  zero.clear();
+}
+
+void ValueTable::AddToSumAndArea(long double y, size_t points_before) {
+  if (points_before == 0) {
+    area = FormatGeneral(std::fabs(y));
+    sum = FormatGeneral(y);
+    return;
+  }
+  area = FormatGeneral(RunningValue(area) + std::fabs(y));
+  sum = FormatGeneral(RunningValue(sum) + y);
+}
+
+void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSettings& mask) {
+  table.push_back(PointRow(current_x, y, mask));
+  if (points_now == 1) {
+    prev_x = current_x;
+    prev_y = y;
+    max_y = y;
+    min_y = y;
+  }
+
+  if (y < prev_y) {
+    if (trend_state == kRising) top.push_back(PointRow(prev_x, prev_y, mask));
+    trend_state = kFalling;
+  } else if (y == prev_y) {
+    trend_state = kLevel;
+  } else if (y > prev_y) {
+    if (trend_state == kFalling) bottom.push_back(PointRow(prev_x, prev_y, mask));
+    trend_state = kRising;
+  }
+
+  if (y >= max_y) {
+    if (y > max_y) max.clear();
+    max_y = y;
+    max.push_back(PointRow(current_x, y, mask));
+  }
+  if (y <= min_y) {
+    if (y < min_y) min.clear();
+    min_y = y;
+    min.push_back(PointRow(current_x, y, mask));
+  }
+
+  if (y == 0) {
+    zero.push_back(PointRow(current_x, y, mask));
+    sign_state = kAtZero;
+  } else if (y > 0) {
+    if (sign_state == kNegative) zero.push_back(SignChangeRow(prev_x, current_x, mask));
+    sign_state = kPositive;
+  } else if (y < 0) {
+    if (sign_state == kPositive) zero.push_back(SignChangeRow(prev_x, current_x, mask));
+    sign_state = kNegative;
+  }
+
+  prev_x = current_x;
+  prev_y = y;
+}
+
+void ValueTable::FinishTableStats(const ChartSeries& series) {
+  count = std::to_string(series.PointCount());
+  minvalue = FormatGeneral(series.MinY());
+  maxvalue = FormatGeneral(series.MaxY());
+  tcount = std::to_string(top.size());
+  maxcount = std::to_string(max.size());
+  bcount = std::to_string(bottom.size());
+  mincount = std::to_string(min.size());
+  zcount = std::to_string(zero.size());
+}
+
+}  // namespace quorvex
