@@ -1,7 +1,9 @@
 #include "common/decimal_round.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace quorvex {
 namespace {
@@ -36,15 +38,19 @@ int BitLength(uint128 x) {
   return low == 0 ? 0 : 64 - __builtin_clzll(low);
 }
 
+constexpr uint64_t Pow5(int n) { return n == 0 ? 1 : 5 * Pow5(n - 1); }
+
+constexpr uint64_t kPow5[28] = {Pow5(0),  Pow5(1),  Pow5(2),  Pow5(3),  Pow5(4),  Pow5(5),
+                                Pow5(6),  Pow5(7),  Pow5(8),  Pow5(9),  Pow5(10), Pow5(11),
+                                Pow5(12), Pow5(13), Pow5(14), Pow5(15), Pow5(16), Pow5(17),
+                                Pow5(18), Pow5(19), Pow5(20), Pow5(21), Pow5(22), Pow5(23),
+                                Pow5(24), Pow5(25), Pow5(26), Pow5(27)};
+
 // x * 5^n into `x`; false when the product does not fit.
 bool MulPow5(uint128& x, int n) {
-  constexpr uint128 kMax = ~uint128{0};
   while (n > 0) {
     const int step = n < 27 ? n : 27;  // 5^27 < 2^63
-    uint64_t factor = 1;
-    for (int i = 0; i < step; ++i) factor *= 5;
-    if (x > kMax / factor) return false;
-    x *= factor;
+    if (__builtin_mul_overflow(x, uint128{kPow5[step]}, &x)) return false;
     n -= step;
   }
   return true;
@@ -116,10 +122,23 @@ RoundedDecimal RoundByPrintf(long double value, int count) {
 }  // namespace
 
 RoundedDecimal RoundSignificant(long double value, int count) {
-  int binary_exponent = 0;
-  const long double fraction = std::frexp(value, &binary_exponent);  // value = f * 2^be
-  uint64_t m = static_cast<uint64_t>(std::ldexp(fraction, 64));
-  int e = binary_exponent - 64;
+  uint64_t m;
+  int e;  // value = m * 2^e exactly
+#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
+  // x87 extended: the 64-bit significand with its explicit leading bit, then the exponent.
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &value, sizeof bytes);
+  std::memcpy(&m, bytes, sizeof m);
+  const int biased = (bytes[8] | (bytes[9] << 8)) & 0x7FFF;
+  e = (biased == 0 ? 1 : biased) - 16383 - 63;
+#else
+  int exponent_of_fraction = 0;
+  const long double fraction = std::frexp(value, &exponent_of_fraction);
+  m = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  e = exponent_of_fraction - 64;
+#endif
+  if (m == 0) return RoundByPrintf(value, count);           // not a valid extended encoding
+  const int binary_exponent = 64 - __builtin_clzll(m) + e;  // value < 2^binary_exponent
   const int zeros = __builtin_ctzll(m);
   m >>= zeros;
   e += zeros;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "common/decimal_round.h"
@@ -9,6 +10,21 @@ namespace {
 
 constexpr int kGeneralDigits = 15;
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes `value` (below 10^8) as exactly 8 digits, two at a time.
+void WriteEightDigits(uint32_t value, char* out) {
+  for (int k = 6; k >= 0; k -= 2) {
+    const uint32_t pair = value % 100;
+    value /= 100;
+    out[k] = kDigitPairs[2 * pair];
+    out[k + 1] = kDigitPairs[2 * pair + 1];
+  }
+}
+
 }  // namespace
 
 std::string FormatGeneral(long double value) {
@@ -18,12 +34,11 @@ std::string FormatGeneral(long double value) {
 
   const bool negative = value < 0;
   const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
-  char digits[kGeneralDigits];
-  uint64_t rest = rounded.digits;
-  for (int k = kGeneralDigits - 1; k >= 0; --k) {
-    digits[k] = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  }
+  // Two independent halves of 7 and 8 digits are quicker than one chain of divisions.
+  char buffer[16];
+  WriteEightDigits(static_cast<uint32_t>(rounded.digits / 100000000), buffer);
+  WriteEightDigits(static_cast<uint32_t>(rounded.digits % 100000000), buffer + 8);
+  const char* digits = buffer + 1;  // buffer[0] is the leading zero of the upper half
   int count = kGeneralDigits;
   while (count > 1 && digits[count - 1] == '0') --count;
   const int e = rounded.exponent;  // value = 0.d1...dn × 10^e

@@ -24,6 +24,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // toolkit may set from the environment) cannot change the decimal point. Correctly rounded.
 long double ReadWithCLibrary(const char* text) {
   static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  if (c_locale == locale_t{}) return std::strtold(text, nullptr);
   return strtold_l(text, nullptr, c_locale);
 }
 
