@@ -1,0 +1,208 @@
+#include "graph/graph_options.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace quorvex {
+namespace {
+
+constexpr const char* kScales = "One or more errors occurred in (Tools/Graph options/Scales)";
+constexpr const char* kVisuals = "One or more errors occurred in (Tools/Graph options/Visuals)";
+
+TEST(ParseWholeNumber, TakesOnlyWholeDecimalNumbers) {
+  const struct {
+    const char* text;
+    std::optional<int32_t> value;
+  } rows[] = {
+      {"10", 10},
+      {"-7", -7},
+      {"+3", 3},
+      {" 4", 4},
+      {"1,5", std::nullopt},
+      {"1.5", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"4 ", std::nullopt},
+      {"1E3", std::nullopt},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", std::nullopt},
+      {"99999999999999999999", std::nullopt},
+  };
+  for (const auto& row : rows) EXPECT_EQ(ParseWholeNumber(row.text), row.value) << row.text;
+}
+
+// Settings changed from the defaults, and what the chart set-up says.
+struct OptionsRow {
+  const char* name;
+  std::function<void(GraphSettings&)> change;
+  const char* answer;  // empty: applied
+};
+
+class ApplyOptions : public testing::TestWithParam<OptionsRow> {};
+
+TEST_P(ApplyOptions, Outcome) {
+  const OptionsRow& row = GetParam();
+  GraphSettings settings;
+  row.change(settings);
+  ChartModel chart;
+  std::string answer;
+  EXPECT_EQ(ApplyGraphOptions(settings, chart, answer), std::string(row.answer).empty());
+  EXPECT_EQ(answer, row.answer);
+}
+
+const OptionsRow kOptionsRows[] = {
+    {"Defaults", [](GraphSettings&) {}, ""},
+    {"FixedLimits", [](GraphSettings& s) { s.xautocheck = s.yautocheck = false; }, ""},
+    {"LimitNotWhole",
+     [](GraphSettings& s) {
+       s.xautocheck = false;
+       s.xmin = "1,5";
+     },
+     kScales},
+    {"YLimitNotANumber",
+     [](GraphSettings& s) {
+       s.yautocheck = false;
+       s.ymax = "ten";
+     },
+     kScales},
+    {"LimitIgnoredWhileAutomatic", [](GraphSettings& s) { s.xmin = "1,5"; }, ""},
+    {"MaximumBelowMinimum",
+     [](GraphSettings& s) {
+       s.xautocheck = false;
+       s.xmax = "-5";
+       s.xmin = "-10";
+     },
+     kScales},
+    {"LogarithmicOverNegativeLimits",
+     [](GraphSettings& s) {
+       s.yautocheck = false;
+       s.ymin = "-1";
+       s.ylogcheck = true;
+     },
+     kScales},
+    {"LogarithmicOverPositiveLimits",
+     [](GraphSettings& s) {
+       s.yautocheck = false;
+       s.ymin = "1";
+       s.ylogcheck = true;
+     },
+     ""},
+    {"ThreeDPercentZero",
+     [](GraphSettings& s) {
+       s.dcheck = true;
+       s.percent = "0";
+     },
+     kVisuals},
+    {"ThreeDPercentNotANumber",
+     [](GraphSettings& s) {
+       s.dcheck = true;
+       s.percent = "ten";
+     },
+     kVisuals},
+    {"ThreeDPercentIgnoredWhileOff", [](GraphSettings& s) { s.percent = "0"; }, ""},
+    {"ScalesBeforeVisuals",
+     [](GraphSettings& s) {
+       s.xautocheck = false;
+       s.xmax = "x";
+       s.dcheck = true;
+       s.percent = "0";
+     },
+     kScales},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ApplyOptions, testing::ValuesIn(kOptionsRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ApplyGraphOptions, LimitsZeroToTenThenTwentyToThirty) {
+  ChartModel chart;
+  GraphSettings settings;
+  settings.xautocheck = false;
+  std::string answer;
+  ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer));
+  EXPECT_EQ(chart.XMinimum(), 0);
+  EXPECT_EQ(chart.XMaximum(), 10);
+  settings.xmin = "20";
+  settings.xmax = "30";  // the maximum goes first, so the minimum 20 is below it
+  ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer)) << answer;
+  EXPECT_EQ(chart.XMinimum(), 20);
+  EXPECT_EQ(chart.XMaximum(), 30);
+
+  // Back down: the maximum 10 is below the current minimum 20, so it is refused.
+  settings.xmin = "0";
+  settings.xmax = "10";
+  EXPECT_FALSE(ApplyGraphOptions(settings, chart, answer));
+  EXPECT_EQ(answer, kScales);
+  EXPECT_EQ(chart.XMinimum(), 20);
+}
+
+TEST(ApplyGraphOptions, AutomaticLogarithmicAxisIsTestedAgainstThePreviousPoints) {
+  ChartModel chart;
+  GraphSettings settings;
+  settings.ylogcheck = true;
+  std::string answer;
+  EXPECT_TRUE(ApplyGraphOptions(settings, chart, answer));  // no points yet: no refusal
+  chart.AddPoint(1, -0.5);
+  EXPECT_FALSE(ApplyGraphOptions(settings, chart, answer));
+  EXPECT_EQ(answer, kScales);
+}
+
+TEST(ApplyGraphOptions, EverySettingReachesTheChart) {
+  GraphSettings s;
+  s.xinvcheck = s.yinvcheck = s.scheck = s.pcheck = s.hgcheck = s.vgcheck = s.dcheck = true;
+  s.gcolor = 1;
+  s.bcolor = 2;
+  s.grcolor = 3;
+  s.pcolor = 4;
+  s.percent = "5";
+  ChartModel chart;
+  std::string answer;
+  ASSERT_TRUE(ApplyGraphOptions(s, chart, answer));
+  EXPECT_TRUE(chart.x_axis().inverted());
+  EXPECT_TRUE(chart.y_axis().inverted());
+  EXPECT_TRUE(chart.stairs());
+  EXPECT_TRUE(chart.markers_visible());
+  EXPECT_TRUE(chart.y_axis().grid_visible());  // horizontal lines
+  EXPECT_TRUE(chart.x_axis().grid_visible());  // vertical lines
+  EXPECT_EQ(chart.series_color(), 1u);
+  EXPECT_EQ(chart.background_color(), 2u);
+  EXPECT_EQ(chart.x_axis().grid_color(), 3u);  // one grid colour for both axes
+  EXPECT_EQ(chart.y_axis().grid_color(), 3u);
+  EXPECT_EQ(chart.marker_fill_color(), 4u);
+  EXPECT_TRUE(chart.view_3d());
+  EXPECT_EQ(chart.percent_3d(), 5);
+
+  s.dcheck = false;
+  s.percent = "50";
+  ASSERT_TRUE(ApplyGraphOptions(s, chart, answer));
+  EXPECT_FALSE(chart.view_3d());
+  EXPECT_EQ(chart.percent_3d(), 5);  // 3D off leaves the percent as it was
+}
+
+TEST(ApplyGraphOptions, WhatWasAppliedBeforeARefusalStays) {
+  GraphSettings s;
+  s.xinvcheck = true;
+  s.yautocheck = false;
+  s.ymax = "1,5";
+  s.scheck = true;
+  ChartModel chart;
+  std::string answer;
+  EXPECT_FALSE(ApplyGraphOptions(s, chart, answer));
+  EXPECT_TRUE(chart.x_axis().inverted());    // before the failure
+  EXPECT_FALSE(chart.y_axis().automatic());  // the failing step had begun
+  EXPECT_FALSE(chart.stairs());              // the Visuals block never ran
+
+  s.ymax = "10";
+  s.dcheck = true;
+  s.percent = "0";
+  EXPECT_FALSE(ApplyGraphOptions(s, chart, answer));
+  EXPECT_EQ(answer, kVisuals);
+  EXPECT_TRUE(chart.stairs());
+  EXPECT_TRUE(chart.view_3d());  // 3D goes on before its percent is refused
+  EXPECT_EQ(chart.percent_3d(), 10);
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,295 @@
+#include "graph/graph_run.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/checked_float.h"
+
+namespace quorvex {
+namespace {
+
+constexpr const char* kCalculations =
+    "One or more errors occurred in (Tools/Graph options/Calculations)";
+
+// A tick that moves only when the host says time passed.
+class FakeClock : public Clock {
+ public:
+  uint32_t TickCount() override { return now; }
+  uint32_t now = 0;
+};
+
+// Records what the run asks of its windows. Each solved x takes calc_ms (the clock moves when
+// the gauge moves, once per x); each reminder waits wait_ms for the user.
+class RecordingHost : public GraphHost {
+ public:
+  explicit RecordingHost(FakeClock& clock) : clock_(clock) {}
+
+  bool ConfirmLongRun() override {
+    ++reminders;
+    clock_.now += wait_ms;
+    if (answers.empty()) return true;
+    const bool go_on = answers.front();
+    answers.pop_front();
+    return go_on;
+  }
+  void SetGaugeMaximum(int maximum) override { gauge_maximum = maximum; }
+  void SetGaugePosition(int position) override {
+    positions.push_back(position);
+    clock_.now += calc_ms;
+  }
+  void ShowGauge() override { gauge_visible = true; }
+  void ShowGraphWindow(std::string_view answer) override { windows.emplace_back(answer); }
+
+  uint32_t calc_ms = 0;
+  uint32_t wait_ms = 0;
+  std::deque<bool> answers;  // Continue (true) or Stop, in order; Continue when empty
+  int reminders = 0;
+  int gauge_maximum = -1;
+  bool gauge_visible = false;
+  std::vector<int> positions;
+  std::vector<std::string> windows;  // the answer each time the graph window was shown
+
+ private:
+  FakeClock& clock_;
+};
+
+// One engine with its settings and the graph state, running expressions as a solve does.
+struct GraphRunFixture {
+  std::unique_ptr<EngineState> engine = std::make_unique<EngineState>();
+  GeneralSettings general;
+  MaskSettings mask;
+  VariableStore variables;
+  GraphSettings graph;
+  SolveOutput output;
+  ChartModel chart;
+  ValueTable table;
+  GraphWindowState window;
+  FakeClock clock;
+  RecordingHost host{clock};
+  size_t points = 0;
+
+  bool Run(std::string_view expression) {
+    const SolveSettings settings{general, mask, variables};
+    Solver solver(*engine, settings, output);
+    solver.BeginSolve();
+    if (solver.Prepare(expression) != PrepareResult::kGraphRun) {
+      ADD_FAILURE() << "not a graph run: " << output.answer;
+      return false;
+    }
+    const GraphRunContext run{*engine, solver, output, graph, general, mask,
+                              chart,   table,  window, clock, host};
+    return RunGraph(run, expression, points);
+  }
+
+  std::vector<double> Xs() const {
+    std::vector<double> xs;
+    for (const ChartPoint& p : chart.line().points()) xs.push_back(p.x);
+    return xs;
+  }
+  std::vector<double> Ys() const {
+    std::vector<double> ys;
+    for (const ChartPoint& p : chart.line().points()) ys.push_back(p.y);
+    return ys;
+  }
+};
+
+TEST(RunGraph, DefaultRangeGivesTenPointsAndTheTimingMessage) {
+  GraphRunFixture f;
+  f.host.calc_ms = 3;
+  ASSERT_TRUE(f.Run("x*2"));
+  EXPECT_EQ(f.Xs(), (std::vector<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(f.Ys(), (std::vector<double>{2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
+  EXPECT_EQ(f.points, 10u);
+  EXPECT_EQ(f.output.answer, "10 calculation(s) done in 30 ms (3 ms per calculation)");
+  EXPECT_EQ(f.host.windows, (std::vector<std::string>{f.output.answer}));
+  EXPECT_EQ(f.window.formula, "f(x) = x*2 , xE[1;10]");
+  EXPECT_TRUE(f.window.table_enabled);
+  EXPECT_EQ(f.host.gauge_maximum, 10);
+  EXPECT_TRUE(f.host.gauge_visible);
+  EXPECT_EQ(f.host.positions, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(f.host.reminders, 0);
+  EXPECT_EQ(f.engine->ans, 20);                  // f of the last x
+  EXPECT_EQ(f.engine->working.Joined(), "x*2");  // restored after every x
+  EXPECT_EQ(f.table.table.size(), 10u);
+  EXPECT_EQ(f.table.count, "10");
+  EXPECT_EQ(f.table.sum, "110");
+  EXPECT_EQ(f.table.maxvalue, "20");
+  EXPECT_TRUE(f.output.steps.empty());
+}
+
+// A run that ends early: the settings, the expression and what is left.
+struct EndRow {
+  const char* name;
+  std::function<void(GraphSettings&)> change;
+  const char* expression;
+  std::string answer;
+  size_t points;
+};
+
+class RunGraphEnds : public testing::TestWithParam<EndRow> {};
+
+TEST_P(RunGraphEnds, WithItsMessageAndNoWindow) {
+  const EndRow& row = GetParam();
+  GraphRunFixture f;
+  row.change(f.graph);
+  EXPECT_FALSE(f.Run(row.expression));
+  EXPECT_EQ(f.output.answer, row.answer);
+  EXPECT_EQ(f.points, row.points);
+  EXPECT_EQ(f.chart.line().PointCount(), row.points);
+  EXPECT_TRUE(f.host.windows.empty());
+  EXPECT_EQ(f.window.formula, "");
+}
+
+const EndRow kEndRows[] = {
+    {"IncrementZero", [](GraphSettings& s) { s.inc = "0"; }, "x", kCalculations, 0},
+    {"IncrementNegativeWouldNeverEnd", [](GraphSettings& s) { s.inc = "-1"; }, "x", kCalculations,
+     0},
+    {"StartNotANumber", [](GraphSettings& s) { s.start = "one"; }, "x", kCalculations, 0},
+    {"StopWithAPoint", [](GraphSettings& s) { s.stop = "1.5"; }, "x", kCalculations, 0},
+    {"CountOverflows",
+     [](GraphSettings& s) {
+       s.start = "-1E4900";
+       s.stop = "1E4900";
+       s.inc = "1E-4900";
+     },
+     "x", kCalculations, 0},
+    {"RangeHoldsNoX", [](GraphSettings& s) { s.start = "11"; }, "x",
+     "The x range holds no x value. See (Tools/Graph options/Calculations)", 0},
+    {"ScalesRefused",
+     [](GraphSettings& s) {
+       s.xautocheck = false;
+       s.xmin = "1,5";
+     },
+     "x", "One or more errors occurred in (Tools/Graph options/Scales)", 0},
+    {"VisualsRefused",
+     [](GraphSettings& s) {
+       s.dcheck = true;
+       s.percent = "0";
+     },
+     "x", "One or more errors occurred in (Tools/Graph options/Visuals)", 0},
+    {"CountAboveTheLargest32BitValue", [](GraphSettings& s) { s.stop = "2147483648"; }, "x",
+     "Too many x var calculations", 0},
+    {"SolveFailsAtTheFifthX", [](GraphSettings&) {}, "1/(x-5)",
+     "Error syntax, position before or after (/) is NaN", 4},
+    {"FxOutsideTheDoubleRange", [](GraphSettings&) {}, "10^(x*100+300)",
+     "The point x = 1, f(x) = 1E400 is outside the range of the graph", 0},
+    {"IncrementTooSmallToMoveX",
+     [](GraphSettings& s) {
+       s.start = "1E30";
+       s.stop = "1,0000000000001E30";
+       s.inc = "1E9";
+     },
+     "x", "The x increment is too small to change x. See (Tools/Graph options/Calculations)", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, RunGraphEnds, testing::ValuesIn(kEndRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunGraph, SettingsErrorsLeaveThePreviousGraphAndTooManyClearsIt) {
+  GraphRunFixture f;
+  ASSERT_TRUE(f.Run("x"));
+  f.graph.inc = "0";
+  EXPECT_FALSE(f.Run("x+1"));
+  EXPECT_EQ(f.output.answer, kCalculations);
+  EXPECT_EQ(f.chart.line().PointCount(), 10u);
+  EXPECT_EQ(f.table.table.size(), 10u);
+  EXPECT_EQ(f.window.formula, "f(x) = x , xE[1;10]");
+
+  f.graph.inc = "1";
+  f.graph.stop = "3E9";
+  EXPECT_FALSE(f.Run("x+1"));
+  EXPECT_EQ(f.output.answer, "Too many x var calculations");
+  EXPECT_EQ(f.chart.line().PointCount(), 0u);
+  EXPECT_TRUE(f.table.table.empty());
+  EXPECT_EQ(f.host.gauge_maximum, 10);  // the gauge was not touched
+}
+
+TEST(RunGraph, ACountOfExactlyTheLargest32BitValuePasses) {
+  GraphRunFixture f;
+  f.graph.stop = "2147483647";
+  f.host.calc_ms = 10000;    // the first x takes the whole reminder interval
+  f.host.answers = {false};  // so the reminder before the second x comes, and stops
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.output.answer, "Operation was canceled");
+  EXPECT_EQ(f.host.gauge_maximum, 2147483647);
+  EXPECT_EQ(f.points, 1u);
+}
+
+TEST(RunGraph, ContinueLeavesTheWaitingOutOfTheTime) {
+  GraphRunFixture f;
+  f.host.calc_ms = 4000;
+  f.host.wait_ms = 60000;
+  ASSERT_TRUE(f.Run("x"));
+  // 10 seconds of calculation pass before x = 4, 7 and 10.
+  EXPECT_EQ(f.host.reminders, 3);
+  EXPECT_EQ(f.output.answer, "10 calculation(s) done in 40000 ms (4000 ms per calculation)");
+}
+
+TEST(RunGraph, StopAtTheReminderKeepsThePointsSoFar) {
+  GraphRunFixture f;
+  f.host.calc_ms = 4000;
+  f.host.wait_ms = 1000;
+  f.host.answers = {true, false};
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.output.answer, "Operation was canceled");
+  EXPECT_EQ(f.host.reminders, 2);
+  EXPECT_EQ(f.Xs(), (std::vector<double>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(f.table.table.size(), 6u);
+  EXPECT_TRUE(f.host.windows.empty());
+}
+
+TEST(RunGraph, EveryXSlotGetsTheSameText) {
+  GraphRunFixture f;
+  f.graph.start = "0,5";
+  f.graph.stop = "2";
+  f.graph.inc = "0,5";
+  ASSERT_TRUE(f.Run("x*10+x"));
+  EXPECT_EQ(f.Ys(), (std::vector<double>{5.5, 11, 16.5, 22}));
+  EXPECT_EQ(f.table.table.front(), "x: 0,5 <=> f(x): = 5,5");
+  EXPECT_EQ(f.window.formula, "f(x) = x*10+x , xE[0,5;2]");
+}
+
+TEST(RunGraph, AccumulatedXIsWrittenInTheGeneralForm) {
+  GraphRunFixture f;
+  f.graph.start = "0";
+  f.graph.stop = "0,3";
+  f.graph.inc = "0,1";
+  ASSERT_TRUE(f.Run("x"));
+  ASSERT_GE(f.table.table.size(), 4u);
+  EXPECT_EQ(f.table.table[3], "x: 0,3 <=> f(x): = 0,3");
+}
+
+TEST(RunGraph, FormulaShowsTheRangeInTheGeneralForm) {
+  GraphRunFixture f;
+  f.graph.start = "1,50";
+  f.graph.stop = "4";
+  ASSERT_TRUE(f.Run("sin[x]"));
+  EXPECT_EQ(f.window.formula, "f(x) = sin[x] , xE[1,5;4]");
+}
+
+TEST(RunGraph, WithoutTscheckOnlyTheSumAndAreaAreKept) {
+  GraphRunFixture f;
+  f.general.tscheck = false;
+  ASSERT_TRUE(f.Run("x-5"));
+  EXPECT_TRUE(f.table.table.empty());
+  EXPECT_TRUE(f.table.zero.empty());
+  EXPECT_EQ(f.table.count, "");
+  EXPECT_EQ(f.table.sum, "5");
+  EXPECT_EQ(f.table.area, "25");
+  EXPECT_FALSE(f.window.table_enabled);
+}
+
+TEST(RunGraph, AFaultInsideAFormulaEndsTheRunWithThePointsSoFar) {
+  GraphRunFixture f;
+  EXPECT_THROW(f.Run("rec[x-3]"), UntrappedFault);
+  EXPECT_EQ(f.points, 2u);
+  EXPECT_TRUE(f.host.windows.empty());
+}
+
+}  // namespace
+}  // namespace quorvex
