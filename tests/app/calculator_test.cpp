@@ -169,11 +169,102 @@ TEST(ExpressionLog, AReadOnlyFolderKeepsTheOldLog) {
   Calculator calculator(dir.root());
   RecordingNotifier notifier;
   ASSERT_TRUE(calculator.StartUp(notifier));
-  std::filesystem::permissions(dir.File("bin"), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.File("bin"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const SolveOutcome outcome = calculator.Solve("2+3");
   EXPECT_TRUE(outcome.fault.has_value());
   EXPECT_EQ(dir.Read("bin/log.ini"), "old\r\n");
+}
+
+// A clock that stands still and a host that records what a graph run showed.
+class StillClock : public Clock {
+ public:
+  uint32_t TickCount() override { return 5000; }
+};
+
+class RecordingGraphHost : public GraphHost {
+ public:
+  bool ConfirmLongRun() override { return true; }
+  void SetGaugeMaximum(int maximum) override { gauge_maximum = maximum; }
+  void SetGaugePosition(int) override {}
+  void ShowGauge() override {}
+  void ShowGraphWindow(std::string_view answer) override { windows.emplace_back(answer); }
+  int gauge_maximum = -1;
+  std::vector<std::string> windows;
+};
+
+struct GraphCalculator {
+  TempWorkdir dir;
+  Calculator calculator{dir.root(), LogWriting::kOff};
+  StillClock clock;
+  RecordingGraphHost host;
+  GraphCalculator() {
+    RecordingNotifier notifier;
+    EXPECT_TRUE(calculator.StartUp(notifier));
+    calculator.SetClock(&clock);
+    calculator.SetGraphHost(&host);
+  }
+};
+
+TEST(CalculatorGraphRun, CompletesThroughTheHostAndLeavesItsStateForTheWindows) {
+  GraphCalculator g;
+  g.calculator.variables().declarations = {"b"};
+  g.calculator.variables().assignments = {"x*2"};
+  const std::vector<std::string> list = {"7", "b+1"};
+  const SolveOutcome outcome = g.calculator.Solve(list, 1);
+  EXPECT_TRUE(outcome.graph_run);
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.answer, "10 calculation(s) done in 0 ms (0 ms per calculation)");
+  EXPECT_FALSE(outcome.bits.has_value());
+  EXPECT_TRUE(outcome.steps.empty());
+  EXPECT_EQ(outcome.graph_points, 10u);
+  // The formula shows the item as written, before the variable was spliced in.
+  EXPECT_EQ(outcome.graph_formula, "f(x) = b+1 , xE[1;10]");
+  EXPECT_EQ(g.calculator.graph_window().formula, "f(x) = b+1 , xE[1;10]");
+  EXPECT_TRUE(g.calculator.graph_window().table_enabled);
+  EXPECT_EQ(g.host.windows, (std::vector<std::string>{outcome.answer}));
+  EXPECT_EQ(g.host.gauge_maximum, 10);
+  EXPECT_EQ(g.calculator.chart().line().PointCount(), 10u);
+  EXPECT_EQ(g.calculator.table().maxvalue, "21");
+  EXPECT_EQ(g.calculator.ans(), 21);
+
+  // An ordinary solve afterwards is unaffected, and sees ans from the run.
+  EXPECT_EQ(g.calculator.Solve("ans+1").answer, "= 22");
+}
+
+TEST(CalculatorGraphRun, FailuresAreReportedWithThePointsSoFar) {
+  const struct {
+    const char* name;
+    const char* expression;
+    std::string answer;
+    std::optional<std::string> fault;
+    size_t points;
+  } rows[] = {
+      {"EngineMessage", "1/(x-5)", "Error syntax, position before or after (/) is NaN",
+       std::nullopt, 4},
+      {"FaultInsideAFormula", "rec[x-3]", "", "Floating point division by zero", 2},
+  };
+  for (const auto& row : rows) {
+    GraphCalculator g;
+    const SolveOutcome outcome = g.calculator.Solve(row.expression);
+    EXPECT_TRUE(outcome.graph_run) << row.name;
+    EXPECT_FALSE(outcome.succeeded) << row.name;
+    EXPECT_EQ(outcome.answer, row.answer) << row.name;
+    EXPECT_EQ(outcome.fault, row.fault) << row.name;
+    EXPECT_EQ(outcome.graph_points, row.points) << row.name;
+    EXPECT_FALSE(outcome.graph_formula.has_value()) << row.name;
+    EXPECT_TRUE(g.host.windows.empty()) << row.name;
+  }
+}
+
+TEST(CalculatorGraphRun, WithoutSeamsRunsHeadless) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root(), LogWriting::kOff);
+  RecordingNotifier notifier;
+  ASSERT_TRUE(calculator.StartUp(notifier));
+  const SolveOutcome outcome = calculator.Solve("sin[x]");
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.answer.rfind("10 calculation(s) done in ", 0), 0u) << outcome.answer;
 }
 
 }  // namespace

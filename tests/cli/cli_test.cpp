@@ -2,6 +2,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,17 +50,17 @@ TEST(Cli, JsonLinesCarryStepsAnswersAndMessages) {
   EXPECT_EQ(run.status, 1);
   const std::string expected =
       R"j({"expression":"2*3+4","steps":["Step 1: 2*3+4"],"answer":"= 10","bits":"4 bit",)j"
-      R"j("ans":"10","fault":null})j"
+      R"j("ans":"10","fault":null,"graph":null})j"
       "\n"
       R"j({"expression":"(1/3)*3","steps":["Step 1: (1/3)*3","Step 2: (0,333333333333333)*3"],)j"
-      R"j("answer":"= 0,999999999999999","bits":"0 bit","ans":"0,999999999999999","fault":null})j"
+      R"j("answer":"= 0,999999999999999","bits":"0 bit","ans":"0,999999999999999","fault":null,"graph":null})j"
       "\n"
       R"j({"expression":"1/0","steps":["Step 1: 1/0"],)j"
       R"j("answer":"Error syntax, position before or after (/) is NaN","bits":null,)j"
-      R"j("ans":"0,999999999999999","fault":null})j"
+      R"j("ans":"0,999999999999999","fault":null,"graph":null})j"
       "\n"
       R"j({"expression":"4*(2+3)","steps":["Step 1: 4*(2+3)","Step 2: 4*(5)"],"answer":"= 20",)j"
-      R"j("bits":"5 bit","ans":"20","fault":null})j"
+      R"j("bits":"5 bit","ans":"20","fault":null,"graph":null})j"
       "\n";
   EXPECT_EQ(run.out, expected);
 }
@@ -130,6 +132,116 @@ TEST(Cli, DataFilesStayByteForByte) {
   for (size_t i = 0; i < before.size(); ++i) {
     EXPECT_EQ(dir.Read(std::string("bin/") + files[i] + ".ini"), before[i]) << files[i];
   }
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  return lines;
+}
+
+TEST(CliGraph, JsonTableOfSinOverTheDefaultRange) {
+  TempWorkdir dir;
+  const CliRun run = RunCli(dir, {"--json", "--table", "sin[x]"});
+  EXPECT_EQ(run.status, 0);
+  const std::vector<nlohmann::json> lines = JsonLines(run.out);
+  ASSERT_EQ(lines.size(), 1u);
+  const nlohmann::json& line = lines[0];
+  EXPECT_EQ(line["answer"].get<std::string>().rfind("10 calculation(s) done in ", 0), 0u);
+  EXPECT_TRUE(line["bits"].is_null());
+  EXPECT_EQ(line["ans"], "-0,54402111088937");
+  const nlohmann::json& graph = line["graph"];
+  EXPECT_EQ(graph["formula"], "f(x) = sin[x] , xE[1;10]");
+  EXPECT_EQ(graph["points"], 10);
+  ASSERT_EQ(graph["table"].size(), 10u);
+  EXPECT_EQ(graph["table"][0], "x: 1 <=> f(x): = 0,841470984807897");
+  EXPECT_EQ(graph["table"][9], "x: 10 <=> f(x): = -0,54402111088937");
+  EXPECT_EQ(graph["count"], "10");
+  EXPECT_EQ(graph["maxvalue"], "0,989358246623382");
+  EXPECT_EQ(graph["minvalue"], "-0,958924274663138");
+  EXPECT_EQ(graph["sum"], "1,41118837121802");
+  EXPECT_EQ(graph["area"], "6,48951512933675");
+  EXPECT_EQ(graph["top"], nlohmann::json::parse(R"(["x: 2 <=> f(x): = 0,909297426825682",
+                                                    "x: 8 <=> f(x): = 0,989358246623382"])"));
+  EXPECT_EQ(graph["tcount"], "2");
+  EXPECT_EQ(graph["max"], nlohmann::json::parse(R"(["x: 8 <=> f(x): = 0,989358246623382"])"));
+  EXPECT_EQ(graph["maxcount"], "1");
+  EXPECT_EQ(graph["bottom"], nlohmann::json::parse(R"(["x: 5 <=> f(x): = -0,958924274663138"])"));
+  EXPECT_EQ(graph["bcount"], "1");
+  EXPECT_EQ(graph["min"], graph["bottom"]);
+  EXPECT_EQ(graph["mincount"], "1");
+  EXPECT_EQ(graph["zero"], nlohmann::json::parse(R"(["x: 3<x<4 <=> f(x): = 0",
+                                                     "x: 6<x<7 <=> f(x): = 0",
+                                                     "x: 9<x<10 <=> f(x): = 0"])"));
+  EXPECT_EQ(graph["zcount"], "3");
+  // The keys keep the window's order in the output.
+  const std::vector<std::string> order = {"formula",  "points",   "table",  "count",  "maxvalue",
+                                          "minvalue", "sum",      "area",   "top",    "tcount",
+                                          "max",      "maxcount", "bottom", "bcount", "min",
+                                          "mincount", "zero",     "zcount"};
+  const std::string raw = run.out;
+  size_t at = 0;
+  for (const std::string& key : order) {
+    const size_t found = raw.find("\"" + key + "\":", at);
+    ASSERT_NE(found, std::string::npos) << key;
+    at = found;
+  }
+}
+
+TEST(CliGraph, GraphKeyForEveryKindOfSolve) {
+  TempWorkdir dir;
+  const CliRun run = RunCli(dir, {"--json", "2+3", "x*2", "1/(x-5)"});
+  EXPECT_EQ(run.status, 1);
+  const std::vector<nlohmann::json> lines = JsonLines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(lines[0].contains("graph"));
+  EXPECT_TRUE(lines[0]["graph"].is_null());
+  // Without --table the graph object holds only the formula and the point count.
+  EXPECT_EQ(lines[1]["graph"],
+            nlohmann::json::parse(R"({"formula":"f(x) = x*2 , xE[1;10]","points":10})"));
+  EXPECT_EQ(lines[2]["answer"], "Error syntax, position before or after (/) is NaN");
+  EXPECT_EQ(lines[2]["graph"], nlohmann::json::parse(R"({"formula":null,"points":4})"));
+}
+
+TEST(CliGraph, TableBoxesAreNullWhenTheWindowCouldNotShowThem) {
+  TempWorkdir dir;
+  dir.Write("bin/general.ini", "1\r\n1\r\n0\r\n0\r\n1\r\n1\r\n0\r\n");  // tscheck off
+  const CliRun run = RunCli(dir, {"--json", "--table", "x"});
+  EXPECT_EQ(run.status, 0);
+  const nlohmann::json graph = JsonLines(run.out).at(0)["graph"];
+  EXPECT_EQ(graph["points"], 10);
+  EXPECT_TRUE(graph["table"].is_null());
+  EXPECT_TRUE(graph["sum"].is_null());
+  EXPECT_TRUE(graph["zcount"].is_null());
+}
+
+TEST(CliGraph, PlainTablePrintsTheRowsAfterTheAnswer) {
+  TempWorkdir dir;
+  dir.Write("bin/graph.ini",
+            "1\r\n3\r\n1\r\n1\r\n0\r\n0\r\n0\r\n10\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n0\r\n"
+            "0\r\n15102720\r\n16777215\r\n13158600\r\n13158600\r\n0\r\n10\r\n");
+  const CliRun table = RunCli(dir, {"--table", "x^2", "2+3"});
+  EXPECT_EQ(table.status, 0);
+  const size_t rows = table.out.find(
+      "\nx: 1 <=> f(x): = 1\nx: 2 <=> f(x): = 4\n"
+      "x: 3 <=> f(x): = 9\nStep 1: 2+3\n= 5\n");
+  EXPECT_EQ(table.out.rfind("3 calculation(s) done in ", 0), 0u) << table.out;
+  EXPECT_NE(rows, std::string::npos) << table.out;
+
+  const CliRun plain = RunCli(dir, {"x^2"});
+  EXPECT_EQ(plain.out.find("x: "), std::string::npos) << plain.out;
+  EXPECT_EQ(plain.out.rfind("3 calculation(s) done in ", 0), 0u) << plain.out;
+}
+
+TEST(CliGraph, SettingsErrorsEndWithStatusOne) {
+  TempWorkdir dir;
+  dir.Write("bin/graph.ini",
+            "1\r\n10\r\n0\r\n1\r\n0\r\n0\r\n0\r\n10\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n0\r\n"
+            "0\r\n15102720\r\n16777215\r\n13158600\r\n13158600\r\n0\r\n10\r\n");  // inc 0
+  const CliRun run = RunCli(dir, {"x"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "One or more errors occurred in (Tools/Graph options/Calculations)\n");
 }
 
 }  // namespace
