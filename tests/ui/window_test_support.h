@@ -1,0 +1,104 @@
+#pragma once
+
+// What the window tests share: a working directory holding a copy of the repository's bin/,
+// and a driver for modal windows that doubles as the watchdog: every modal window that shows
+// up is handed to the next expected action, and one that nobody expected is recorded and
+// closed, so the test fails instead of hanging.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <filesystem>
+#include <functional>
+
+namespace quorvex::testing_support {
+
+class WindowWorkdir {
+ public:
+  WindowWorkdir() {
+    QDir().mkpath(dir_.filePath(QStringLiteral("bin")));
+    const QDir source(QStringLiteral(QUORVEX_DEFAULT_BIN));
+    for (const QString& name : source.entryList(QDir::Files)) {
+      QFile::copy(source.filePath(name), dir_.filePath(QStringLiteral("bin/") + name));
+    }
+  }
+
+  std::filesystem::path root() const { return dir_.path().toStdString(); }
+  QString path(const char* relative) const { return dir_.filePath(QString::fromLatin1(relative)); }
+  QByteArray read(const char* relative) const {
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  void write(const char* relative, const QByteArray& bytes) const {
+    QFile file(path(relative));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+  }
+  void remove(const char* relative) const { QFile::remove(path(relative)); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+class ModalDriver {
+ public:
+  using Action = std::function<void(QWidget*)>;
+
+  ModalDriver() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Tick(); });
+    timer_.start();
+  }
+
+  // The next modal window that appears is handed to action.
+  void Expect(Action action) { expected_.push_back(std::move(action)); }
+
+  // A message box: its text is recorded and OK pressed.
+  void ExpectMessage() {
+    Expect([this](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      messages_.append(box != nullptr ? box->text() : QStringLiteral("<not a message box>"));
+      modal->close();
+    });
+  }
+
+  // A window that closes by itself (the splash): only noted.
+  void ExpectSelfClosing() {
+    Expect([this](QWidget* modal) { self_closing_.append(modal->objectName()); });
+  }
+
+  const QStringList& messages() const { return messages_; }
+  const QStringList& unexpected() const { return unexpected_; }
+  const QStringList& selfClosing() const { return self_closing_; }
+  int pending() const { return static_cast<int>(expected_.size()); }
+
+ private:
+  void Tick() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) handled_ = nullptr;
+    if (modal == nullptr || modal == handled_) return;
+    handled_ = modal;
+    if (expected_.empty()) {
+      unexpected_.append(modal->objectName());
+      modal->close();
+      return;
+    }
+    Action action = std::move(expected_.front());
+    expected_.pop_front();
+    action(modal);
+  }
+
+  QTimer timer_;
+  std::deque<Action> expected_;
+  QPointer<QWidget> handled_;
+  QStringList messages_;
+  QStringList unexpected_;
+  QStringList self_closing_;
+};
+
+}  // namespace quorvex::testing_support

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace quorvex {
+
+// TForm2: changes the text of the selected expression.
+class EditItemDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit EditItemDialog(QWidget* parent);
+
+  // Shows the dialog modally with text in the edit box; the new text when Replace was pressed.
+  std::optional<QString> Edit(const QString& text);
+
+  QLineEdit* edit() const { return edit_; }
+  QPushButton* replace() const { return replace_; }
+  QPushButton* cancel() const { return cancel_; }
+
+ public Q_SLOTS:
+  void editChange();
+  void replaceClick();
+  void cancelClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QLineEdit* edit_;
+  QPushButton* replace_;
+  QPushButton* cancel_;
+};
+
+}  // namespace quorvex

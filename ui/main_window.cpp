@@ -1,0 +1,390 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/number_text.h"
+#include "engine/answer_format.h"
+#include "library/constant_table.h"
+#include "library/function_table.h"
+#include "settings/expression_log.h"
+#include "settings/messages.h"
+#include "ui/answer_panel.h"
+#include "ui/desktop_links.h"
+#include "ui/edit_item_dialog.h"
+#include "ui/evaluate_panel.h"
+#include "ui/icons.h"
+#include "ui/input_panel.h"
+#include "ui/main_menus.h"
+#include "ui/simple_mode_window.h"
+#include "ui/splash_window.h"
+#include "ui/status_panels.h"
+#include "ui/text_convert.h"
+#include "ui/tutorial_window.h"
+#include "ui/welcome_window.h"
+#include "ui/window_placement.h"
+
+namespace quorvex {
+
+MainWindow::MainWindow(Calculator& calculator, MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), calculator_(calculator), options_(options), notifier_(this) {
+  InitUiResources();
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(QStringLiteral("Quorvex"));
+
+  auto* central = new QWidget(this);
+  input_panel_ = new InputPanel(central);
+  evaluate_panel_ = new EvaluatePanel(central);
+  answer_panel_ = new AnswerPanel(central);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(input_panel_);
+  layout->addWidget(evaluate_panel_, 1);
+  layout->addWidget(answer_panel_);
+  setCentralWidget(central);
+  status_ = new StatusPanels(this);
+  setStatusBar(status_);
+  menus_ = std::make_unique<MainMenus>(this, evaluate_panel_->evaluate());
+  resize(534, 540);
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("timer"));
+  timer_->setInterval(1000);
+
+  FormCreate();
+  ConnectControls();
+  ConnectDialogs();
+  timer_->start();
+}
+
+MainWindow::~MainWindow() = default;
+
+QComboBox* MainWindow::input() const { return input_panel_->input(); }
+QPushButton* MainWindow::insert() const { return input_panel_->insert(); }
+QListWidget* MainWindow::evaluate() const { return evaluate_panel_->evaluate(); }
+QLineEdit* MainWindow::answer() const { return answer_panel_->answer(); }
+QPushButton* MainWindow::solve() const { return answer_panel_->solve(); }
+QPushButton* MainWindow::clear() const { return answer_panel_->clear(); }
+QProgressBar* MainWindow::bar() const { return answer_panel_->bar(); }
+QPlainTextEdit* MainWindow::solution() const { return answer_panel_->solution(); }
+
+void MainWindow::FormCreate() {
+  activated_once_ = false;
+  // The tutorial reads the counts, so they are set before the other windows exist.
+  constant_count_ = static_cast<int>(ConstantTable().size());
+  function_count_ = static_cast<int>(FunctionTable().size());
+  edit_dialog_ = new EditItemDialog(this);
+  splash_ = new SplashWindow(options_.splash_ms, this);
+  welcome_ = new WelcomeWindow(this);
+  tutorial_ = new TutorialWindow(constant_count_, function_count_, this);
+  simple_ = std::make_unique<SimpleModeWindow>(*this);
+}
+
+void MainWindow::ConnectControls() {
+  MainMenus& m = *menus_;
+  connect(input(), &QComboBox::editTextChanged, this, &MainWindow::inputChange);
+  input()->lineEdit()->installEventFilter(this);
+  connect(insert(), &QPushButton::clicked, this, &MainWindow::insertClick);
+  connect(solve(), &QPushButton::clicked, this, &MainWindow::solveClick);
+  connect(clear(), &QPushButton::clicked, this, &MainWindow::clearClick);
+  connect(evaluate(), &QListWidget::itemDoubleClicked, this, &MainWindow::evaluateDblClick);
+  connect(evaluate(), &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    menus_->evaluatemenu->popup(evaluate()->viewport()->mapToGlobal(at));
+  });
+  const EvaluatePanel& list = *evaluate_panel_;
+  connect(list.itemup(), &QToolButton::clicked, this, &MainWindow::itemupClick);
+  connect(list.itemdown(), &QToolButton::clicked, this, &MainWindow::itemdownClick);
+  connect(list.edititem(), &QToolButton::clicked, this, &MainWindow::edititemClick);
+  connect(list.deleteitem(), &QToolButton::clicked, this, &MainWindow::deleteitemClick);
+  connect(list.insertlog(), &QToolButton::clicked, this, &MainWindow::insertlogClick);
+  connect(list.simplemode(), &QToolButton::clicked, this, &MainWindow::simplemodeClick);
+
+  connect(m.insertmenu, &QAction::triggered, this, &MainWindow::insertClick);
+  connect(m.solvemenu, &QAction::triggered, this, &MainWindow::solveClick);
+  connect(m.clearmenu, &QAction::triggered, this, &MainWindow::clearClick);
+  connect(m.simplemodemenu, &QAction::triggered, this, &MainWindow::simplemodeClick);
+  connect(m.exitmenu, &QAction::triggered, this, &MainWindow::exitmenuClick);
+  connect(m.copyansmenu, &QAction::triggered, this, &MainWindow::copyansmenuClick);
+  connect(m.pasteansmenu, &QAction::triggered, this, &MainWindow::pasteansmenuClick);
+  connect(m.copysolmenu, &QAction::triggered, this, &MainWindow::copysolmenuClick);
+  connect(m.insertlogmenu, &QAction::triggered, this, &MainWindow::insertlogClick);
+  connect(m.bugmenu, &QAction::triggered, this, &MainWindow::bugmenuClick);
+  connect(m.homepagemenu, &QAction::triggered, this, &MainWindow::homepagemenuClick);
+  connect(m.tutorialmenu, &QAction::triggered, this, &MainWindow::tutorialmenuClick);
+  connect(m.aboutmenu, &QAction::triggered, this, &MainWindow::aboutmenuClick);
+  connect(m.itemupmenu, &QAction::triggered, this, &MainWindow::itemupClick);
+  connect(m.edititemmenu, &QAction::triggered, this, &MainWindow::edititemClick);
+  connect(m.deleteitemmenu, &QAction::triggered, this, &MainWindow::deleteitemClick);
+  connect(m.itemdownmenu, &QAction::triggered, this, &MainWindow::itemdownClick);
+
+  connect(welcome_, &WelcomeWindow::tutorialChosen, this, &MainWindow::tutorialmenuClick);
+  connect(welcome_, &WelcomeWindow::homepageChosen, this, &MainWindow::homepagemenuClick);
+  connect(welcome_, &WelcomeWindow::aboutChosen, this, &MainWindow::aboutmenuClick);
+  connect(timer_, &QTimer::timeout, this, &MainWindow::timerTimer);
+}
+
+void MainWindow::ConnectDialogs() {
+  // The dialogs, browsers and graph window live in their own files; they attach here:
+  // graphmenu, maskmenu (after maskmenuClick), constantsmenu, functionsmenu, variablesmenu,
+  // optionsmenu.
+  connect(menus_->maskmenu, &QAction::triggered, this, &MainWindow::maskmenuClick);
+}
+
+void MainWindow::ApplyStatusTexts() {
+  const StatusTexts texts = calculator_.Status();
+  status_->SetText(3, ToQString(texts.x_range));
+  status_->SetText(2, ToQString(texts.mask));
+  status_->SetText(1, ToQString(texts.number_system));
+}
+
+void MainWindow::ApplyGeneralSettings() {
+  const GeneralSettings& general = calculator_.general();
+  status_->SetText(1, ToQString(NumberSystemStatusText(general)));
+  input_panel_->SetAutoComplete(general.autocomplete);
+  menus_->copysolmenu->setEnabled(general.solcheck);
+}
+
+void MainWindow::FailOnFile(std::string_view message) {
+  notifier_.ShowMessage(message);
+  notifier_.ShowMessage(kWillBeClosed);
+  close();
+}
+
+void MainWindow::inputChange() {
+  const bool filled = !input_panel_->Text().isEmpty();
+  insert()->setEnabled(filled);
+  menus_->insertmenu->setEnabled(filled);
+}
+
+void MainWindow::SetListCommandsEnabled(bool enabled) {
+  solve()->setEnabled(enabled);
+  menus_->solvemenu->setEnabled(enabled);
+  clear()->setEnabled(enabled);
+  menus_->clearmenu->setEnabled(enabled);
+}
+
+void MainWindow::insertClick() {
+  if (evaluate_panel_->Count() == 0) SetListCommandsEnabled(true);
+  insert()->setEnabled(false);
+  menus_->insertmenu->setEnabled(false);
+  const QString text = input_panel_->Text();
+  evaluate_panel_->Append(text);
+  if (calculator_.general().storeinput) input_panel_->RememberText(text);
+  input_panel_->SetText(QString());
+  if (isActiveWindow()) input()->setFocus();
+}
+
+void MainWindow::solveClick() {
+  // An empty list has nothing to solve, and solving it would empty the log.
+  if (evaluate_panel_->Count() == 0) return;
+  const std::vector<std::string> items = evaluate_panel_->Items();
+  const int selected = std::max(evaluate_panel_->Selected(), 0);
+  ShowSolveOutcome(calculator_.Solve(items, static_cast<size_t>(selected)));
+}
+
+void MainWindow::ShowSolveOutcome(const SolveOutcome& outcome) {
+  QStringList steps;
+  steps.reserve(static_cast<qsizetype>(outcome.steps.size()));
+  for (const std::string& step : outcome.steps) steps.append(ToQString(step));
+  solution()->setPlainText(steps.join(QLatin1Char('\n')));
+  answer()->setText(ToQString(outcome.answer));
+  answer()->setCursorPosition(0);
+  if (outcome.bits) status_->SetText(0, ToQString(*outcome.bits));
+  if (outcome.fault) notifier_.ShowErrorReport(*outcome.fault);
+  if (outcome.graph_run) Q_EMIT graphRunSolved();
+}
+
+void MainWindow::clearClick() {
+  SetListCommandsEnabled(false);
+  evaluate_panel_->Clear();
+  input()->setFocus();
+}
+
+void MainWindow::evaluateDblClick() { edititemClick(); }
+
+void MainWindow::itemupClick() { evaluate_panel_->MoveSelected(-1); }
+
+void MainWindow::itemdownClick() { evaluate_panel_->MoveSelected(+1); }
+
+void MainWindow::edititemClick() {
+  if (evaluate_panel_->Count() == 0) return;
+  CentreOn(edit_dialog_, this);
+  if (const std::optional<QString> text = edit_dialog_->Edit(evaluate_panel_->SelectedText())) {
+    evaluate_panel_->ReplaceSelected(*text);
+  }
+}
+
+void MainWindow::deleteitemClick() {
+  const int count = evaluate_panel_->Count();
+  if (count == 0) return;
+  if (count == 1) {
+    clearClick();
+    return;
+  }
+  evaluate_panel_->DeleteSelected();
+}
+
+void MainWindow::insertlogClick() {
+  std::vector<std::string> items = evaluate_panel_->Items();
+  const bool was_empty = items.empty();
+  if (!InsertExpressionLog(calculator_.data_dir().File(kLogFile), items)) {
+    FailOnFile(CouldNotOpenMessage(kLogFile));
+    return;
+  }
+  if (!was_empty || items.empty()) return;
+  for (const std::string& item : items) evaluate_panel_->Append(ToQString(item));
+  SetListCommandsEnabled(true);
+}
+
+void MainWindow::simplemodeClick() {
+  simple_->Enter(input_panel_->Text());
+  CentreOn(simple_.get(), this);
+  hide();
+  simple_->show();
+  simple_->activateWindow();
+}
+
+void MainWindow::copyansmenuClick() {
+  QGuiApplication::clipboard()->setText(ToQString(FormatGeneral(calculator_.ans())));
+}
+
+void MainWindow::pasteansmenuClick() {
+  // Of a text of several lines only the first is read.
+  QString text = QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
+  if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+  const std::optional<long double> value = ParseNumber(ToCp1252(text));
+  if (!value) {
+    answer()->setText(QStringLiteral("Could not paste '") + text + QStringLiteral("' to ans"));
+    return;
+  }
+  calculator_.engine().ans = *value;
+  solution()->clear();
+  answer()->clear();
+  try {
+    const FormattedAnswer formatted =
+        FormatAnswer(*value, calculator_.general(), calculator_.mask());
+    answer()->setText(ToQString(formatted.answer));
+    answer()->setCursorPosition(0);
+    status_->SetText(0, ToQString(formatted.bits));
+  } catch (const std::exception& fault) {
+    notifier_.ShowErrorReport(fault.what());
+  }
+}
+
+void MainWindow::copysolmenuClick() {
+  solution()->selectAll();
+  solution()->copy();
+}
+
+void MainWindow::bugmenuClick() { OpenBugReport(); }
+
+void MainWindow::homepagemenuClick() { OpenHomepage(); }
+
+void MainWindow::tutorialmenuClick() {
+  if (!tutorial_->isVisible()) CentreOn(tutorial_, this);
+  tutorial_->show();
+  tutorial_->raise();
+  tutorial_->activateWindow();
+}
+
+void MainWindow::aboutmenuClick() { splash_->ShowModal(); }
+
+void MainWindow::maskmenuClick() { mask_preview_ans_ = calculator_.ans(); }
+
+void MainWindow::exitmenuClick() { close(); }
+
+void MainWindow::timerTimer() {
+  // The long-operation reminder of a graph run keeps the gauge while it is up.
+  const QWidget* active = QApplication::activeWindow();
+  const bool reminder_up = active != nullptr && active->objectName() == QLatin1String("TForm11");
+  if (bar()->isVisible() && !reminder_up) bar()->hide();
+}
+
+void MainWindow::FormActivate() {
+  if (closed_) return;
+  input()->setFocus();
+  if (activated_once_) return;
+  // Set first: the splash and welcome windows reactivate this window when they close.
+  activated_once_ = true;
+  if (!calculator_.StartUp(notifier_)) {
+    start_up_failed_ = true;
+    close();
+    return;
+  }
+  ApplyStatusTexts();
+  ApplyGeneralSettings();
+  if (!options_.show_intro) return;
+  splash_->ShowModal();
+  if (calculator_.other().ShowsWelcome() && !closed_) {
+    CentreOn(welcome_, this);
+    welcome_->exec();
+  }
+}
+
+void MainWindow::FormClose() {
+  // A failed start-up leaves the data files alone: the program ends without having used them.
+  if (start_up_failed_) return;
+  try {
+    SaveFirstRunDone(calculator_.data_dir().File(kOtherFile));
+  } catch (const std::exception& fault) {
+    notifier_.ShowErrorReport(fault.what());
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Run outside the activation itself: the start-up may open modal windows.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    QTimer::singleShot(0, this, &MainWindow::FormActivate);
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  closed_ = true;
+  FormClose();
+  tutorial_->close();
+  simple_->hide();
+  event->accept();
+}
+
+void MainWindow::EnterPressed() {
+  // Enter presses the first enabled default button: Insert, then Solve.
+  if (insert()->isEnabled()) {
+    insertClick();
+  } else if (solve()->isEnabled()) {
+    solveClick();
+  }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    EnterPressed();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == input()->lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      EnterPressed();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quorvex

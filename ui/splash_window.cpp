@@ -1,0 +1,46 @@
+#include "ui/splash_window.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/icons.h"
+#include "ui/window_placement.h"
+
+namespace quorvex {
+
+SplashWindow::SplashWindow(int duration_ms, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  InitUiResources();
+  setObjectName(QStringLiteral("TForm8"));
+  setWindowTitle(QStringLiteral("Quorvex"));
+  setFixedSize(400, 250);
+
+  auto* splash = new QLabel(this);
+  splash->setObjectName(QStringLiteral("splash"));
+  splash->setPixmap(QIcon(QStringLiteral(":/pictures/splash.svg")).pixmap(QSize(400, 250)));
+  splash->setScaledContents(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splash);
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("timer"));
+  timer_->setInterval(duration_ms);
+  connect(timer_, &QTimer::timeout, this, &SplashWindow::timerTimer);
+}
+
+void SplashWindow::ShowModal() {
+  CentreOn(this, parentWidget());
+  timer_->start();
+  exec();
+  timer_->stop();
+}
+
+void SplashWindow::timerTimer() {
+  timer_->stop();
+  accept();
+}
+
+}  // namespace quorvex
