@@ -246,3 +246,72 @@ TEST(CliGraph, SettingsErrorsEndWithStatusOne) {
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+struct CliLine {
+  std::vector<std::string> steps;
+  std::string answer;
+  nlohmann::json fault = nullptr;
+};
+
+void ExpectLines(const std::string& out, const std::vector<CliLine>& expected) {
+  std::istringstream stream(out);
+  std::string text;
+  size_t i = 0;
+  for (; std::getline(stream, text); ++i) {
+    ASSERT_LT(i, expected.size()) << text;
+    const nlohmann::json line = nlohmann::json::parse(text);
+    EXPECT_EQ(line["steps"], nlohmann::json(expected[i].steps)) << i;
+    EXPECT_EQ(line["answer"], expected[i].answer) << i;
+    EXPECT_EQ(line["fault"], expected[i].fault) << i;
+  }
+  EXPECT_EQ(i, expected.size());
+}
+
+TEST(CliExamples, FunctionCallsMessagesAndFaults) {
+  TempWorkdir dir;
+  const CliRun run = RunCli(dir, {"--json", "sqrt[9+7]*2", "log[8;2]", "sin[1;2]", "foo[1]",
+                                  "Sin[0]", "rec[0]", "sqrt[-1]"});
+  EXPECT_EQ(run.status, 1);
+  const std::string not_a_function =
+      "' is not a function. See (Tools/Functions) for a list of all available functions";
+  ExpectLines(run.out, {
+                           {{"Step 1: sqrt[9+7]*2", "Step 2: sqrt[16]*2", "Step 3: 4*2"}, "= 8"},
+                           {{"Step 1: log[8;2]", "Step 2: 3"}, "= 3"},
+                           {{"Step 1: sin[1;2]"}, "Function 'sin' need 1 parameter(s), got 2"},
+                           {{"Step 1: foo[1]"}, "'foo" + not_a_function},
+                           {{"Step 1: Sin[0]"}, "'Sin" + not_a_function},
+                           {{"Step 1: rec[0]"}, "", "Floating point division by zero"},
+                           {{"Step 1: sqrt[-1]", "Step 2: NAN"},
+                            "Error syntax, position 1 or first position after ( or [ is NaN"},
+                       });
+}
+
+TEST(CliExamples, DeclaredVariables) {
+  TempWorkdir dir;
+  dir.Write("bin/vard.ini", "b\r\nrad\r\narea\r\n");
+  dir.Write("bin/vara.ini", "1+1\r\n2\r\npi*rad^2\r\n");
+  const CliRun run = RunCli(dir, {"--json", "b*3", "(b)*3", "area", "ans*2"});
+  EXPECT_EQ(run.status, 0);
+  ExpectLines(run.out, {
+                           {{"Step 1: 1+1*3"}, "= 4"},
+                           {{"Step 1: (1+1)*3", "Step 2: (2)*3"}, "= 6"},
+                           {{"Step 1: 3,14159265358979*2^2"}, "= 12,5663706143592"},
+                           {{"Step 1: 12,5663706143592*2"}, "= 25,1327412287184"},
+                       });
+}
+
+TEST(CliExamples, MissingVariableFileEndsWithItsMessages) {
+  TempWorkdir dir;
+  dir.Remove("bin/vard.ini");
+  const CliRun run = RunCli(dir, {"2"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Quorvex could not find or open 'bin/vara.ini' or 'bin/vard.ini'\n"
+            "Quorvex will now be closed\n");
+}
+
+}  // namespace
+}  // namespace quorvex
