@@ -88,7 +88,8 @@ GeneralOptionsDialog::GeneralOptionsDialog(Calculator& calculator, Notifier& not
   auto* systemlabel = new QLabel(QStringLiteral("Number system:"));
   systemlabel->setBuddy(numbersys_);
   systemrow->addWidget(systemlabel);
-  systemrow->addWidget(numbersys_, 1);
+  systemrow->addWidget(numbersys_);
+  systemrow->addStretch();
   modelayout->addLayout(systemrow);
   modelayout->addWidget(scicheck_);
   modelayout->addStretch();
