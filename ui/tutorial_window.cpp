@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -106,7 +107,8 @@ TutorialWindow::TutorialWindow(int constant_count, int function_count, QWidget* 
 
   tutorial_ = new QTabWidget(this);
   tutorial_->setObjectName(QStringLiteral("tutorial"));
-  tutorial_->setMinimumWidth(420);
+  // All six tabs stay in view; the window grows to hold them.
+  tutorial_->tabBar()->setUsesScrollButtons(false);
   {
     Page page(tutorial_, QStringLiteral("Basic"), QStringLiteral("Basic expressions"));
     page.Text(
