@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +84,39 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+// Writing past the file-size limit raises SIGXFSZ, whose default action ends the process before
+// anyone can report the failed save. While held blocked the write fails with EFBIG instead; a
+// signal that the write raised is taken back before the old mask returns.
+class FileSizeSignalHold {
+ public:
+  FileSizeSignalHold() {
+    sigemptyset(&signal_);
+    sigaddset(&signal_, SIGXFSZ);
+    sigset_t pending;
+    was_pending_ = ::sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ) == 1;
+    held_ = ::pthread_sigmask(SIG_BLOCK, &signal_, &old_mask_) == 0;
+  }
+  FileSizeSignalHold(const FileSizeSignalHold&) = delete;
+  FileSizeSignalHold& operator=(const FileSizeSignalHold&) = delete;
+  ~FileSizeSignalHold() {
+    if (!held_) return;
+    const int saved_errno = errno;
+    sigset_t pending;
+    if (!was_pending_ && ::sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ) == 1) {
+      const struct timespec no_wait = {0, 0};
+      ::sigtimedwait(&signal_, nullptr, &no_wait);
+    }
+    ::pthread_sigmask(SIG_SETMASK, &old_mask_, nullptr);
+    errno = saved_errno;
+  }
+
+ private:
+  sigset_t signal_;
+  sigset_t old_mask_;
+  bool was_pending_ = false;
+  bool held_ = false;
+};
+
 }  // namespace
 
 std::optional<std::vector<std::string>> ReadLineFile(const std::filesystem::path& path) {
@@ -136,7 +170,12 @@ void WriteLineFile(const std::filesystem::path& path, const std::vector<std::str
   if (::stat(path.c_str(), &old_status) == 0 && S_ISREG(old_status.st_mode)) {
     ::fchmod(temp.fd(), old_status.st_mode & 07777);
   }
-  if (!WriteAll(temp.fd(), data)) Fail(path, "write failed", errno);
+  bool written = false;
+  {
+    const FileSizeSignalHold hold;
+    written = WriteAll(temp.fd(), data);
+  }
+  if (!written) Fail(path, "write failed", errno);
   if (::fsync(temp.fd()) != 0) Fail(path, "flush failed", errno);
   if (!temp.Close()) Fail(path, "close failed", errno);
   if (::rename(temp.path().c_str(), path.c_str()) != 0) Fail(path, "rename failed", errno);

@@ -18,9 +18,8 @@ class FileWriteError : public std::runtime_error {
 };
 
 // Writes every line with CR LF into a temporary file beside the target and renames it over the
-// target, so a failed write leaves the old file whole. Throws FileWriteError. Writing past the
-// file-size limit raises SIGXFSZ, which ends the process unless the program ignores that
-// signal; ignored, the short write throws like any other failure.
+// target, so a failed write leaves the old file whole. Throws FileWriteError, also at the
+// file-size limit: the SIGXFSZ of that write is held back and taken, so it ends no process.
 void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 }  // namespace quorvex
