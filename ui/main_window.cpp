@@ -23,17 +23,24 @@
 #include "settings/expression_log.h"
 #include "settings/messages.h"
 #include "ui/answer_panel.h"
+#include "ui/constants_browser.h"
 #include "ui/desktop_links.h"
 #include "ui/edit_item_dialog.h"
 #include "ui/evaluate_panel.h"
+#include "ui/functions_browser.h"
+#include "ui/general_options_dialog.h"
+#include "ui/graph_options_dialog.h"
 #include "ui/icons.h"
 #include "ui/input_panel.h"
 #include "ui/main_menus.h"
+#include "ui/mask_options_dialog.h"
+#include "ui/qt_graph_host.h"
 #include "ui/simple_mode_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_panels.h"
 #include "ui/text_convert.h"
 #include "ui/tutorial_window.h"
+#include "ui/variables_dialog.h"
 #include "ui/welcome_window.h"
 #include "ui/window_placement.h"
 
@@ -69,7 +76,11 @@ MainWindow::MainWindow(Calculator& calculator, MainWindowOptions options, QWidge
   timer_->start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The calculator outlives this window and must not keep pointers into it.
+  calculator_.SetGraphHost(nullptr);
+  calculator_.SetClock(nullptr);
+}
 
 QComboBox* MainWindow::input() const { return input_panel_->input(); }
 QPushButton* MainWindow::insert() const { return input_panel_->insert(); }
@@ -90,6 +101,9 @@ void MainWindow::FormCreate() {
   welcome_ = new WelcomeWindow(this);
   tutorial_ = new TutorialWindow(constant_count_, function_count_, this);
   simple_ = std::make_unique<SimpleModeWindow>(*this);
+  graph_host_ = std::make_unique<QtGraphHost>(calculator_, bar(), answer(), this);
+  calculator_.SetGraphHost(graph_host_.get());
+  calculator_.SetClock(&graph_host_->clock());
 }
 
 void MainWindow::ConnectControls() {
@@ -136,10 +150,28 @@ void MainWindow::ConnectControls() {
 }
 
 void MainWindow::ConnectDialogs() {
-  // The dialogs, browsers and graph window live in their own files; they attach here:
-  // graphmenu, maskmenu (after maskmenuClick), constantsmenu, functionsmenu, variablesmenu,
-  // optionsmenu.
+  // The dialogs, browsers and graph window live in their own files; they attach here.
+  general_options_ = new GeneralOptionsDialog(calculator_, notifier_, this);
+  mask_options_ = new MaskOptionsDialog(calculator_, notifier_, this);
+  variables_ = new VariablesDialog(calculator_, notifier_, this);
+  graph_options_ = new GraphOptionsDialog(calculator_, notifier_, ChooseColorWithDialog, this);
+  functions_ = new FunctionsBrowser(notifier_, this);
+  constants_ = new ConstantsBrowser(notifier_, this);
   connect(menus_->maskmenu, &QAction::triggered, this, &MainWindow::maskmenuClick);
+  connect(menus_->optionsmenu, &QAction::triggered, this, &MainWindow::optionsmenuClick);
+  connect(menus_->graphmenu, &QAction::triggered, this, &MainWindow::graphmenuClick);
+  connect(menus_->variablesmenu, &QAction::triggered, this, &MainWindow::variablesmenuClick);
+  connect(menus_->functionsmenu, &QAction::triggered, this, &MainWindow::functionsmenuClick);
+  connect(menus_->constantsmenu, &QAction::triggered, this, &MainWindow::constantsmenuClick);
+  connect(general_options_, &GeneralOptionsDialog::applied, this,
+          &MainWindow::ApplyGeneralSettings);
+  connect(mask_options_, &MaskOptionsDialog::applied, this, &MainWindow::ApplyStatusTexts);
+  connect(graph_options_, &GraphOptionsDialog::applied, this, &MainWindow::ApplyStatusTexts);
+  // The dialog has shown the two messages of the file it could not read back.
+  connect(general_options_, &GeneralOptionsDialog::reloadFailed, this, &MainWindow::close);
+  connect(mask_options_, &MaskOptionsDialog::reloadFailed, this, &MainWindow::close);
+  connect(variables_, &VariablesDialog::reloadFailed, this, &MainWindow::close);
+  connect(graph_options_, &GraphOptionsDialog::reloadFailed, this, &MainWindow::close);
 }
 
 void MainWindow::ApplyStatusTexts() {
@@ -301,7 +333,33 @@ void MainWindow::tutorialmenuClick() {
 
 void MainWindow::aboutmenuClick() { splash_->ShowModal(); }
 
-void MainWindow::maskmenuClick() { mask_preview_ans_ = calculator_.ans(); }
+void MainWindow::maskmenuClick() {
+  mask_preview_ans_ = calculator_.ans();
+  mask_options_->setSample(mask_preview_ans_);
+  mask_options_->exec();
+}
+
+void MainWindow::optionsmenuClick() {
+  if (general_options_->loadLogViewer()) general_options_->exec();
+}
+
+void MainWindow::graphmenuClick() { graph_options_->exec(); }
+
+void MainWindow::variablesmenuClick() { variables_->exec(); }
+
+void MainWindow::functionsmenuClick() {
+  if (!functions_->isVisible()) CentreOn(functions_, this);
+  functions_->show();
+  functions_->raise();
+  functions_->activateWindow();
+}
+
+void MainWindow::constantsmenuClick() {
+  if (!constants_->isVisible()) CentreOn(constants_, this);
+  constants_->show();
+  constants_->raise();
+  constants_->activateWindow();
+}
 
 void MainWindow::exitmenuClick() { close(); }
 
@@ -349,6 +407,12 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     QTimer::singleShot(0, this, &MainWindow::FormActivate);
   }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Without a window manager the first show may never be followed by an activation.
+  if (!activated_once_) QTimer::singleShot(0, this, &MainWindow::FormActivate);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -18,14 +18,21 @@ class QTimer;
 namespace quorvex {
 
 class AnswerPanel;
+class ConstantsBrowser;
 class EditItemDialog;
 class EvaluatePanel;
+class FunctionsBrowser;
+class GeneralOptionsDialog;
+class GraphOptionsDialog;
 class InputPanel;
+class MaskOptionsDialog;
 struct MainMenus;
+class QtGraphHost;
 class SimpleModeWindow;
 class SplashWindow;
 class StatusPanels;
 class TutorialWindow;
+class VariablesDialog;
 class WelcomeWindow;
 
 struct MainWindowOptions {
@@ -64,6 +71,14 @@ class MainWindow : public QMainWindow {
   WelcomeWindow* welcomeWindow() const { return welcome_; }
   TutorialWindow* tutorialWindow() const { return tutorial_; }
   SimpleModeWindow* simpleModeWindow() const { return simple_.get(); }
+  GeneralOptionsDialog* generalOptionsDialog() const { return general_options_; }
+  MaskOptionsDialog* maskOptionsDialog() const { return mask_options_; }
+  VariablesDialog* variablesDialog() const { return variables_; }
+  GraphOptionsDialog* graphOptionsDialog() const { return graph_options_; }
+  FunctionsBrowser* functionsBrowser() const { return functions_; }
+  ConstantsBrowser* constantsBrowser() const { return constants_; }
+  // The reminder, the gauge and the graph window of a graph run.
+  QtGraphHost* graphHost() const { return graph_host_.get(); }
 
   // The value that the mask dialog previews: ans as it was when the dialog was opened.
   long double maskPreviewAns() const { return mask_preview_ans_; }
@@ -96,6 +111,11 @@ class MainWindow : public QMainWindow {
   void tutorialmenuClick();
   void aboutmenuClick();
   void maskmenuClick();
+  void optionsmenuClick();
+  void graphmenuClick();
+  void variablesmenuClick();
+  void functionsmenuClick();
+  void constantsmenuClick();
   void exitmenuClick();
   void timerTimer();
   void FormActivate();
@@ -106,6 +126,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -133,7 +154,14 @@ class MainWindow : public QMainWindow {
   SplashWindow* splash_ = nullptr;
   WelcomeWindow* welcome_ = nullptr;
   TutorialWindow* tutorial_ = nullptr;
+  GeneralOptionsDialog* general_options_ = nullptr;
+  MaskOptionsDialog* mask_options_ = nullptr;
+  VariablesDialog* variables_ = nullptr;
+  GraphOptionsDialog* graph_options_ = nullptr;
+  FunctionsBrowser* functions_ = nullptr;
+  ConstantsBrowser* constants_ = nullptr;
   std::unique_ptr<SimpleModeWindow> simple_;
+  std::unique_ptr<QtGraphHost> graph_host_;
 
   int constant_count_ = 0;
   int function_count_ = 0;

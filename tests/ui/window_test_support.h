@@ -45,11 +45,13 @@ class WindowWorkdir {
   QTemporaryDir dir_;
 };
 
-class ModalDriver {
+class ModalDriver : public QObject {
  public:
   using Action = std::function<void(QWidget*)>;
 
   ModalDriver() {
+    // A window shown again right after it closed is a new appearance.
+    qApp->installEventFilter(this);
     timer_.setInterval(20);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Tick(); });
     timer_.start();
@@ -76,6 +78,12 @@ class ModalDriver {
   const QStringList& unexpected() const { return unexpected_; }
   const QStringList& selfClosing() const { return self_closing_; }
   int pending() const { return static_cast<int>(expected_.size()); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && watched == handled_) handled_ = nullptr;
+    return QObject::eventFilter(watched, event);
+  }
 
  private:
   void Tick() {
