@@ -181,12 +181,10 @@ int main(int argc, char** argv) {
   calculator.SetClock(&clock);
   calculator.SetGraphHost(&host);
 
-  // The expression list grows as the window's list would: every expression is inserted, then
-  // the new last item is solved.
-  std::vector<std::string> inserted;
+  // Only the expression log reads the rest of the list, and this run never writes it: each
+  // expression is solved alone, so standard input of any length runs in constant memory.
   auto solve = [&](const std::string& utf8) {
-    inserted.push_back(quorvex::Utf8ToCp1252(utf8));
-    const quorvex::SolveOutcome outcome = calculator.Solve(inserted, inserted.size() - 1);
+    const quorvex::SolveOutcome outcome = calculator.Solve(quorvex::Utf8ToCp1252(utf8));
     Print(*options, utf8, outcome, calculator);
     if (!outcome.succeeded) status = kSomeFailed;
   };
