@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace quorvex {
 namespace {
@@ -119,11 +120,49 @@ RoundedDecimal RoundByPrintf(long double value, int count) {
   return {digits, exponent + 1};
 }
 
-}  // namespace
+// The common magnitudes (about 10^-13 to 10^count for 15 digits): 10^p with 0 <= p <= 27 is
+// 5^p * 2^p, and 5^p < 2^63, so m * 5^p is one exact 64 x 64-bit product and the rest shifts.
+// With the estimate one too low the product has one digit too many; dropping it rounds on that
+// digit alone, since the exact remainder below it is less than one. Nullopt: the exact path.
+std::optional<RoundedDecimal> RoundByOneProduct(uint64_t m, int e, int count,
+                                                int decimal_exponent) {
+  const int p = count - 1 - decimal_exponent;
+  if (p < 0 || p > 27) return std::nullopt;
+  const uint128 a = uint128{m} * kPow5[p];
+  const int s = e + p;  // value * 10^p = a * 2^s
+  uint128 quotient;
+  bool round_up = false;
+  if (s >= 0) {
+    if (BitLength(a) + s > 127) return std::nullopt;
+    quotient = a << s;
+  } else {
+    const int k = -s;
+    if (k >= 128) return std::nullopt;
+    quotient = a >> k;
+    const uint128 half = uint128{1} << (k - 1);
+    round_up = (a & ((half << 1) - 1)) >= half;
+  }
+  if (quotient >> 64 != 0) return std::nullopt;
+  uint64_t q = static_cast<uint64_t>(quotient);
+  const uint64_t low = kPow10[count - 1];
+  const uint64_t high = kPow10[count];
+  if (q >= high) {
+    if (q / 10 >= high) return std::nullopt;
+    round_up = q % 10 >= 5;
+    q /= 10;
+    ++decimal_exponent;
+  }
+  if (q < low) return std::nullopt;
+  uint64_t digits = q + (round_up ? 1 : 0);
+  if (digits == high) {
+    digits = low;
+    ++decimal_exponent;
+  }
+  return RoundedDecimal{digits, decimal_exponent + 1};
+}
 
-RoundedDecimal RoundSignificant(long double value, int count) {
-  uint64_t m;
-  int e;  // value = m * 2^e exactly
+// value = m * 2^e exactly.
+void DecomposeValue(long double value, uint64_t& m, int& e) {
 #if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
   // x87 extended: the 64-bit significand with its explicit leading bit, then the exponent.
   unsigned char bytes[sizeof(long double)];
@@ -137,17 +176,41 @@ RoundedDecimal RoundSignificant(long double value, int count) {
   m = static_cast<uint64_t>(std::ldexp(fraction, 64));
   e = exponent_of_fraction - 64;
 #endif
+}
+
+}  // namespace
+
+RoundedDecimal RoundSignificant(long double value, int count) {
+  uint64_t m;
+  int e;
+  DecomposeValue(value, m, e);
   if (m == 0) return RoundByPrintf(value, count);           // not a valid extended encoding
   const int binary_exponent = 64 - __builtin_clzll(m) + e;  // value < 2^binary_exponent
-  const int zeros = __builtin_ctzll(m);
-  m >>= zeros;
-  e += zeros;
+
+  // The same estimate in integers (78913 / 2^18 is log10(2) to 6 digits); the fast path checks
+  // the digit count it gets, so an estimate that is off only sends it to the exact path.
+  if (auto fast = RoundByOneProduct(m, e, count, ((binary_exponent - 1) * 78913) >> 18)) {
+    return *fast;
+  }
+  return RoundSignificantExact(value, count);
+}
+
+RoundedDecimal RoundSignificantExact(long double value, int count) {
+  uint64_t m;
+  int e;
+  DecomposeValue(value, m, e);
+  if (m == 0) return RoundByPrintf(value, count);
+  const int binary_exponent = 64 - __builtin_clzll(m) + e;
 
   // floor(log10(value)) is this estimate or one more.
   int decimal_exponent =
       static_cast<int>(std::floor((binary_exponent - 1) * 0.30102999566398119521));
   const uint64_t low = kPow10[count - 1];
   const uint64_t high = kPow10[count];
+
+  const int zeros = __builtin_ctzll(m);
+  m >>= zeros;
+  e += zeros;
   for (int attempt = 0; attempt < 3; ++attempt) {
     uint128 quotient = 0;
     bool round_up = false;

@@ -16,4 +16,8 @@ struct RoundedDecimal {
 // judged on the exact binary value (no double rounding).
 RoundedDecimal RoundSignificant(long double value, int count);
 
+// The same by the exact 128-bit scaling alone, without the one-product fast path; the tests
+// hold the two against each other.
+RoundedDecimal RoundSignificantExact(long double value, int count);
+
 }  // namespace quorvex

@@ -1,6 +1,8 @@
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/decimal_round.h"
 #include "common/number_text.h"
@@ -9,6 +11,14 @@ namespace quorvex {
 namespace {
 
 constexpr int kGeneralDigits = 15;
+// Longest text: "-" + 15 digits + "," + "E-" + 5 exponent digits, or "-0,000" + 15 digits.
+constexpr int kMaxGeneralLength = 32;
+
+// Powers of ten that long double holds exactly (5^27 < 2^64).
+constexpr long double kExactPow10[28] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                         1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                         1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                         1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -25,12 +35,15 @@ void WriteEightDigits(uint32_t value, char* out) {
   }
 }
 
-}  // namespace
-
-std::string FormatGeneral(long double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  if (value == 0) return "0";  // negative zero too
+// Writes the general form into out (kMaxGeneralLength bytes) and returns its length.
+int WriteGeneral(long double value, char* out) {
+  auto copy = [out](std::string_view text) {
+    for (size_t k = 0; k < text.size(); ++k) out[k] = text[k];
+    return static_cast<int>(text.size());
+  };
+  if (std::isnan(value)) return copy("NAN");
+  if (std::isinf(value)) return copy(value < 0 ? "-INF" : "INF");
+  if (value == 0) return copy("0");  // negative zero too
 
   const bool negative = value < 0;
   const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
@@ -43,8 +56,6 @@ std::string FormatGeneral(long double value) {
   while (count > 1 && digits[count - 1] == '0') --count;
   const int e = rounded.exponent;  // value = 0.d1...dn × 10^e
 
-  // Longest text: "-" + 15 digits + "," + "E-" + 5 exponent digits, or "-0,000" + 15 digits.
-  char out[32];
   int n = 0;
   if (negative) out[n++] = '-';
   if (e > kGeneralDigits || e < -3) {
@@ -78,7 +89,39 @@ std::string FormatGeneral(long double value) {
     for (int k = 0; k < -e; ++k) out[n++] = '0';
     for (int k = 0; k < count; ++k) out[n++] = digits[k];
   }
-  return std::string(out, static_cast<size_t>(n));
+  return n;
+}
+
+}  // namespace
+
+std::string FormatGeneral(long double value) {
+  char out[kMaxGeneralLength];
+  return std::string(out, static_cast<size_t>(WriteGeneral(value, out)));
+}
+
+void AssignGeneral(long double value, std::string& text) {
+  char out[kMaxGeneralLength];
+  text.assign(out, static_cast<size_t>(WriteGeneral(value, out)));
+}
+
+void AppendGeneral(long double value, std::string& text) {
+  char out[kMaxGeneralLength];
+  text.append(out, static_cast<size_t>(WriteGeneral(value, out)));
+}
+
+std::optional<long double> GeneralReadBack(long double value) {
+  if (std::isnan(value) || std::isinf(value)) return std::nullopt;
+  if (value == 0) return 0.0L;  // "0", also for negative zero
+  const bool negative = value < 0;
+  const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
+  // The text means digits * 10^power; with an exact power of ten one operation rounds it
+  // correctly, as ParseNumber does. Elsewhere the text itself is read.
+  const int power = rounded.exponent - kGeneralDigits;
+  if (power < -27 || power > 27) return ParseNumber(FormatGeneral(value));
+  // Below 10^15, so the signed conversion (one instruction) is exact.
+  const long double digits = static_cast<long double>(static_cast<int64_t>(rounded.digits));
+  const long double read = power >= 0 ? digits * kExactPow10[power] : digits / kExactPow10[-power];
+  return negative ? -read : read;
 }
 
 }  // namespace quorvex

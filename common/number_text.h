@@ -16,6 +16,15 @@ std::optional<long double> ParseNumber(std::string_view text);
 // 1,12589990684262E15, 1E-5, "INF", "-INF", "NAN".
 std::string FormatGeneral(long double value);
 
+// FormatGeneral into text, replacing or extending it in its own storage (no allocation once
+// the string is large enough).
+void AssignGeneral(long double value, std::string& text);
+void AppendGeneral(long double value, std::string& text);
+
+// ParseNumber(FormatGeneral(value)) without writing the text: the value rounded to the 15
+// digits it is written with. Nullopt for "NAN", "INF" and texts beyond the extended range.
+std::optional<long double> GeneralReadBack(long double value);
+
 // Truncates toward zero to 64 bits and keeps the low 32 bits as a signed integer; values
 // outside the 64-bit range give 0.
 int32_t TruncToInt32(long double value);

@@ -9,7 +9,7 @@
 namespace quorvex {
 namespace {
 
-bool IsToken(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
+bool IsToken(const Token& token, char c) { return token.Is(c); }
 
 // The first "]" at or after from, or the end of the list.
 int ClosingBracket(const TokenList& tokens, int from) {
@@ -34,7 +34,7 @@ bool Solver::EvaluateCall() {
   for (int i = open + 1; i < close; ++i) {
     if (IsToken(tokens[i], ';')) ++param_count;
   }
-  const std::string& name = tokens[open - 1];
+  const std::string& name = tokens[open - 1].text();
   const FunctionRow* row = FindFunction(name);
   if (row == nullptr) return Fail(messages::NotAFunction(name));
   if (row->param_count != 0 && row->param_count != param_count) {
@@ -53,12 +53,12 @@ bool Solver::ApplyFunction(const FunctionRow& row, int param_count) {
   }
   for (int j = 1; j <= param_count; ++j) {
     const int slot = open + 2 * j - 1;
-    const auto value = slot < tokens.count ? ParseNumber(tokens[slot]) : std::nullopt;
+    const auto value = slot < tokens.count ? tokens[slot].Number() : std::nullopt;
     if (!value) return Fail(messages::kInvalidFunctionExpression);
     values[j - 1] = *value;
   }
   state_.ans = row.impl(FunctionArgs{values.data(), param_count, state_.random});
-  tokens[open - 1] = FormatGeneral(state_.ans);
+  tokens[open - 1].SetNumber(state_.ans);
   const int close = ClosingBracket(tokens, open + 1);
   tokens.Remove(open, std::min(close, tokens.count - 1) - open + 1);
   return true;

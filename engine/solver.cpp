@@ -11,11 +11,12 @@
 namespace quorvex {
 namespace {
 
-bool EndsStretch(const std::string& token) {
-  return token.size() == 1 && (token[0] == ')' || token[0] == ']' || token[0] == ';');
+bool EndsStretch(const Token& token) {
+  const char c = token.Single();
+  return c == ')' || c == ']' || c == ';';
 }
 
-bool IsToken(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
+bool IsToken(const Token& token, char c) { return token.Is(c); }
 
 // The balance of one bracket kind, stopping as soon as a closing bracket comes first.
 bool Balanced(const TokenList& tokens, char open, char close) {
@@ -130,9 +131,7 @@ int Solver::FindInnermostGroup(bool& square) const {
   int deepest = 0;
   int chosen = -1;
   for (int i = 0; i < tokens.count; ++i) {
-    const std::string& token = tokens[i];
-    if (token.size() != 1) continue;
-    const char c = token[0];
+    const char c = tokens[i].Single();
     if (c == '(' || c == '[') {
       if (++depth > deepest) {
         deepest = depth;
@@ -166,46 +165,46 @@ bool Solver::ReduceStretch() {
   auto binary_pass = [&](auto applies, auto evaluate) {
     int k = first + 1;
     while (k < tokens.count - 1) {
-      const std::string& op = tokens[k];
+      const Token& op = tokens[k];
       if (EndsStretch(op)) break;
       if (!applies(op)) {
         k += 2;
         continue;
       }
       state_.group_changed = true;
-      const auto left = ParseNumber(tokens[k - 1]);
-      const auto right = ParseNumber(tokens[k + 1]);
+      const auto left = tokens[k - 1].Number();
+      const auto right = tokens[k + 1].Number();
       long double result = 0;
       try {
         if (!left || !right) throw FloatFault(FloatFaultKind::kInvalidOperation);
-        result = evaluate(op[0], *left, *right);
+        result = evaluate(op.Single(), *left, *right);
       } catch (const FloatFault&) {
-        return Fail(messages::OperatorNaN(op));
+        return Fail(messages::OperatorNaN(op.text()));
       }
-      tokens[k - 1] = FormatGeneral(result);
+      tokens[k - 1].SetNumber(result);
       tokens.Remove(k, 2);
     }
     return true;
   };
 
   const bool powers_done =
-      binary_pass([](const std::string& op) { return IsToken(op, '^'); },
+      binary_pass([](const Token& op) { return IsToken(op, '^'); },
                   [](char, long double a, long double b) { return Power(a, b); });
   if (!powers_done) return false;
   const bool products_done =
-      binary_pass([](const std::string& op) { return IsToken(op, '*') || IsToken(op, '/'); },
+      binary_pass([](const Token& op) { return IsToken(op, '*') || IsToken(op, '/'); },
                   [](char op, long double a, long double b) {
                     return op == '*' ? CheckedMul(a, b) : CheckedDiv(a, b);
                   });
   if (!products_done) return false;
 
-  const auto first_value = first < tokens.count ? ParseNumber(tokens[first]) : std::nullopt;
+  const auto first_value = first < tokens.count ? tokens[first].Number() : std::nullopt;
   if (!first_value) return Fail(messages::kFirstOperandNaN);
   state_.ans = *first_value;
 
   int k = first + 1;
   while (k < tokens.count - 1) {
-    const std::string& op = tokens[k];
+    const Token& op = tokens[k];
     if (EndsStretch(op)) break;
     const bool plus = IsToken(op, '+');
     if (!plus && !IsToken(op, '-')) {
@@ -213,16 +212,16 @@ bool Solver::ReduceStretch() {
       continue;
     }
     state_.group_changed = true;
-    const auto right = ParseNumber(tokens[k + 1]);
+    const auto right = tokens[k + 1].Number();
     try {
       if (!right) throw FloatFault(FloatFaultKind::kInvalidOperation);
       state_.ans = plus ? CheckedAdd(state_.ans, *right) : CheckedSub(state_.ans, *right);
     } catch (const FloatFault&) {
-      return Fail(messages::OperatorNaN(op));
+      return Fail(messages::OperatorNaN(op.text()));
     }
     tokens.Remove(k, 2);
   }
-  tokens[first] = FormatGeneral(state_.ans);
+  tokens[first].SetNumber(state_.ans);
   return true;
 }
 

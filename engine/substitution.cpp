@@ -11,12 +11,12 @@ bool Solver::SubstituteSymbols() {
   int splices = 0;
   int i = 0;
   while (i < tokens.count) {
-    const std::string& token = tokens[i];
+    const std::string& token = tokens[i].text();
     if (const ConstantRow* constant = FindConstant(token)) {
-      tokens[i].assign(constant->value);
+      tokens[i].SetText(constant->value);
       ++i;
     } else if (token == "ans") {
-      tokens[i] = FormatGeneral(state_.ans);
+      tokens[i].SetNumber(state_.ans);
       ++i;
     } else if (const int line = settings_.variables.Find(token); line >= 0) {
       if (!SpliceVariable(i, line)) return false;
@@ -54,7 +54,11 @@ void Solver::RecordXPositions() {
   state_.x_positions.clear();
   state_.saved.CopyFrom(state_.working);
   for (int i = 0; i < state_.working.count; ++i) {
-    if (state_.working[i] == "x") state_.x_positions.push_back(i);
+    if (state_.working[i].Is('x')) state_.x_positions.push_back(i);
+  }
+  // A graph run restores the saved tokens for every x: read their numbers once, here.
+  if (!state_.x_positions.empty()) {
+    for (int i = 0; i < state_.saved.count; ++i) state_.saved[i].Number();
   }
 }
 

@@ -40,13 +40,13 @@ class Scanner {
       overflowed_ = true;
       return false;
     }
-    tokens_.slots[tokens_.count++].assign(text);
+    tokens_.slots[tokens_.count++].SetText(text);
     return true;
   }
-  void Extend(char c) { tokens_.slots[tokens_.count - 1] += c; }
+  void Extend(char c) { tokens_.slots[tokens_.count - 1].MutableText() += c; }
   int count() const { return tokens_.count; }
   bool overflowed() const { return overflowed_; }
-  std::string& Last() { return tokens_.slots[tokens_.count - 1]; }
+  std::string& Last() { return tokens_.slots[tokens_.count - 1].MutableText(); }
 
  private:
   TokenList& tokens_;

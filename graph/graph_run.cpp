@@ -77,9 +77,10 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
   const ChartSeries& series = run.chart.line();
   const bool tscheck = run.general.tscheck;
   long double x = range.start;
+  Token x_token;
   while (x < range.stop + range.inc) {
-    const std::string x_text = FormatGeneral(x);
-    for (const int slot : engine.x_positions) engine.working[slot] = x_text;
+    x_token.SetNumber(x);  // spelled only if a message or step line needs the text
+    for (const int slot : engine.x_positions) engine.working[slot] = x_token;
 
     if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
       const uint32_t pause_start = run.clock.TickCount();
@@ -91,7 +92,7 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
     if (!run.solver.RunCycles()) return false;
     const long double y = engine.ans;
     if (OutsideDouble(x) || OutsideDouble(y)) {
-      return fail(graph_messages::PointOutOfRange(x_text, FormatGeneral(y)));
+      return fail(graph_messages::PointOutOfRange(FormatGeneral(x), FormatGeneral(y)));
     }
 
     run.table.AddToSumAndArea(y, series.PointCount());

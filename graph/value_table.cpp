@@ -11,13 +11,24 @@ namespace {
 constexpr std::string_view kRowSeparator = " <=> f(x): ";
 
 // The sign-change row between the previous point and the current one: the zero lies between.
+// MaskedText appended to row; an empty pattern is FormatGeneral, written in place.
+void AppendMasked(const MaskSettings& mask, long double value, std::string& row) {
+  if (!mask.mask.empty()) {
+    row += MaskedText(mask, value);
+    return;
+  }
+  row += mask.prefix;
+  AppendGeneral(value, row);
+  row += mask.suffix;
+}
+
 std::string SignChangeRow(long double prev_x, long double current_x, const MaskSettings& mask) {
   std::string row = "x: ";
-  row += FormatGeneral(prev_x);
+  AppendGeneral(prev_x, row);
   row += "<x<";
-  row += FormatGeneral(current_x);
+  AppendGeneral(current_x, row);
   row += kRowSeparator;
-  row += MaskedText(mask, 0);
+  AppendMasked(mask, 0, row);
   return row;
 }
 
@@ -27,10 +38,12 @@ long double RunningValue(const std::string& text) { return ParseNumber(text).val
 }  // namespace
 
 std::string PointRow(long double x, long double y, const MaskSettings& mask) {
-  std::string row = "x: ";
-  row += FormatGeneral(x);
+  std::string row;
+  row.reserve(64);
+  row += "x: ";
+  AppendGeneral(x, row);
   row += kRowSeparator;
-  row += MaskedText(mask, y);
+  AppendMasked(mask, y, row);
   return row;
 }
 
@@ -47,16 +60,18 @@ void ValueTable::Clear() {
 
 void ValueTable::AddToSumAndArea(long double y, size_t points_before) {
   if (points_before == 0) {
-    area = FormatGeneral(std::fabs(y));
-    sum = FormatGeneral(y);
+    AssignGeneral(std::fabs(y), area);
+    AssignGeneral(y, sum);
     return;
   }
-  area = FormatGeneral(RunningValue(area) + std::fabs(y));
-  sum = FormatGeneral(RunningValue(sum) + y);
+  AssignGeneral(RunningValue(area) + std::fabs(y), area);
+  AssignGeneral(RunningValue(sum) + y, sum);
 }
 
 void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSettings& mask) {
   table.push_back(PointRow(current_x, y, mask));
+  // The rows of the current point below are this row again.
+  const std::string& row = table.back();
   if (points_now == 1) {
     prev_x = current_x;
     prev_y = y;
@@ -77,16 +92,16 @@ void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSetting
   if (y >= max_y) {
     if (y > max_y) max.clear();
     max_y = y;
-    max.push_back(PointRow(current_x, y, mask));
+    max.push_back(row);
   }
   if (y <= min_y) {
     if (y < min_y) min.clear();
     min_y = y;
-    min.push_back(PointRow(current_x, y, mask));
+    min.push_back(row);
   }
 
   if (y == 0) {
-    zero.push_back(PointRow(current_x, y, mask));
+    zero.push_back(row);
     sign_state = kAtZero;
   } else if (y > 0) {
     if (sign_state == kNegative) zero.push_back(SignChangeRow(prev_x, current_x, mask));

@@ -11,7 +11,9 @@ namespace quorvex {
 namespace {
 
 std::vector<std::string> Tokens(const TokenList& list) {
-  return std::vector<std::string>(list.slots.begin(), list.slots.begin() + list.count);
+  std::vector<std::string> texts;
+  for (int i = 0; i < list.count; ++i) texts.push_back(list[i].text());
+  return texts;
 }
 
 struct TokenCase {
