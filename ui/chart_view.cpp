@@ -1,0 +1,154 @@
+#include "ui/chart_view.h"
+
+#include <QBuffer>
+#include <QEasingCurve>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QVariantAnimation>
+#include <cmath>
+
+namespace quorvex {
+namespace {
+
+// Drags shorter than this are clicks.
+constexpr int kMinimumDrag = 4;
+
+double Lerp(double a, double b, double t, bool log) {
+  if (log && a > 0 && b > 0)
+    return std::pow(10.0, std::log10(a) + (std::log10(b) - std::log10(a)) * t);
+  return a + (b - a) * t;
+}
+
+}  // namespace
+
+ChartView::ChartView(const ChartModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), animation_(new QVariantAnimation(this)) {
+  setObjectName(QStringLiteral("graph"));
+  setMouseTracking(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  animation_->setStartValue(0.0);
+  animation_->setEndValue(1.0);
+  animation_->setEasingCurve(QEasingCurve::OutCubic);
+  connect(animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+    progress_ = value.toDouble();
+    update();
+  });
+  connect(animation_, &QVariantAnimation::finished, this, [this] {
+    animating_ = false;
+    progress_ = 1;
+    update();
+  });
+}
+
+ZoomRect ChartView::displayedRange() const {
+  const ZoomRect target = VisibleRange(model_);
+  if (!animating_) return target;
+  const bool x_log = model_.x_axis().logarithmic();
+  const bool y_log = model_.y_axis().logarithmic();
+  return ZoomRect{Lerp(animation_from_.x_min, target.x_min, progress_, x_log),
+                  Lerp(animation_from_.x_max, target.x_max, progress_, x_log),
+                  Lerp(animation_from_.y_min, target.y_min, progress_, y_log),
+                  Lerp(animation_from_.y_max, target.y_max, progress_, y_log)};
+}
+
+ChartLayout ChartView::currentLayout() const {
+  return LayoutChart(model_, displayedRange(), QRectF(rect()), QFontMetricsF(font()));
+}
+
+QByteArray ChartView::RenderSvg() const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(size());
+  generator.setViewBox(QRect(QPoint(0, 0), size()));
+  generator.setTitle(QStringLiteral("Graph"));
+  {
+    QPainter painter(&generator);
+    painter.setFont(font());
+    PaintChart(painter, QRectF(rect()), model_, VisibleRange(model_));
+  }
+  return buffer.data();
+}
+
+QImage ChartView::RenderImage() const {
+  QImage image(size(), QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.setFont(font());
+  PaintChart(painter, QRectF(rect()), model_, VisibleRange(model_));
+  return image;
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintChart(painter, QRectF(rect()), model_, displayedRange());
+  if (dragging_) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(press_, drag_to_).normalized());
+  }
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  dragging_ = true;
+  press_ = event->position().toPoint();
+  drag_to_ = press_;
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_) return;
+  drag_to_ = event->position().toPoint();
+  update();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (!dragging_ || event->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  drag_to_ = event->position().toPoint();
+  update();
+  const QPoint moved = drag_to_ - press_;
+  const ZoomRect from = displayedRange();
+  if (moved.x() > kMinimumDrag && moved.y() > kMinimumDrag) {
+    const ZoomRect chosen = RangeOfPixels(QRect(press_, drag_to_));
+    if (chosen.x_min < chosen.x_max && chosen.y_min < chosen.y_max) {
+      Q_EMIT zoomChosen(chosen);
+      AnimateFrom(from);
+    }
+  } else if (moved.x() < -kMinimumDrag || moved.y() < -kMinimumDrag) {
+    Q_EMIT zoomUndoChosen();
+    AnimateFrom(from);
+  }
+}
+
+ZoomRect ChartView::RangeOfPixels(const QRect& pixels) const {
+  const ChartLayout layout = currentLayout();
+  const QRectF inside = QRectF(pixels).intersected(layout.data);
+  if (inside.isEmpty()) return ZoomRect{};
+  const double x1 = layout.x.FromPixel(inside.left());
+  const double x2 = layout.x.FromPixel(inside.right());
+  const double y1 = layout.y.FromPixel(inside.top());
+  const double y2 = layout.y.FromPixel(inside.bottom());
+  return ZoomRect{std::min(x1, x2), std::max(x1, x2), std::min(y1, y2), std::max(y1, y2)};
+}
+
+void ChartView::AnimateFrom(const ZoomRect& from) {
+  animation_->stop();
+  if (animation_ms_ <= 0) {
+    animating_ = false;
+    update();
+    return;
+  }
+  animation_from_ = from;
+  animating_ = true;
+  progress_ = 0;
+  animation_->setDuration(animation_ms_);
+  animation_->start();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include "graph/chart_model.h"
+#include "ui/chart_painter.h"
+
+class QVariantAnimation;
+
+namespace quorvex {
+
+// The chart `graph` of the graph window: paints a ChartModel and lets the user zoom by
+// dragging a rectangle from its top-left to its bottom-right corner; dragging towards the top
+// or the left undoes the zoom. The view does not change the model itself: it reports the
+// chosen zoom, and animates from the old view to whatever the model shows afterwards.
+class ChartView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ChartView(const ChartModel& model, QWidget* parent = nullptr);
+
+  const ChartModel& model() const { return model_; }
+  // 0 switches the animation off.
+  void setZoomAnimationMs(int ms) { animation_ms_ = ms; }
+  bool zoomAnimating() const { return animating_; }
+  // What is painted now: the model's range, or a step of the zoom animation.
+  ZoomRect displayedRange() const;
+  ChartLayout currentLayout() const;
+
+  // The chart at its current size, as an SVG document and as an image.
+  QByteArray RenderSvg() const;
+  QImage RenderImage() const;
+
+  QSize sizeHint() const override { return QSize(500, 280); }
+  QSize minimumSizeHint() const override { return QSize(80, 60); }
+
+ Q_SIGNALS:
+  void zoomChosen(const quorvex::ZoomRect& rect);
+  void zoomUndoChosen();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void AnimateFrom(const ZoomRect& from);
+  ZoomRect RangeOfPixels(const QRect& pixels) const;
+
+  const ChartModel& model_;
+  QVariantAnimation* animation_;
+  int animation_ms_ = 250;
+  bool animating_ = false;
+  double progress_ = 1;
+  ZoomRect animation_from_;
+  bool dragging_ = false;
+  QPoint press_;
+  QPoint drag_to_;
+};
+
+}  // namespace quorvex

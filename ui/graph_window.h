@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include "graph/chart_model.h"
+#include "graph/graph_run.h"
+#include "graph/value_table.h"
+
+class QLabel;
+class QPushButton;
+
+namespace quorvex {
+
+class ChartView;
+class TableStatsWindow;
+
+// TForm6 "Graph": the formula line, the chart of the last run, and the buttons for the table
+// and statistics, the clipboard copy and closing. The chart's zoom is the model's.
+class GraphWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // centre_over is the main window, on which this window and the table window open centred.
+  GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* centre_over,
+              QWidget* parent = nullptr);
+
+  // Shows the last run's formula, table button and chart modally; returns when closed.
+  void ShowModal(const GraphWindowState& state);
+
+  QLabel* formula() const { return formula_; }
+  ChartView* graph() const { return graph_; }
+  QPushButton* table() const { return table_; }
+  QPushButton* copy() const { return copy_; }
+  QPushButton* closeButton() const { return close_; }
+  TableStatsWindow* tableStatsWindow() const { return table_window_; }
+
+ public Q_SLOTS:
+  void tableClick();
+  void copyClick();
+  void closeClick();
+
+ private:
+  ChartModel& chart_;
+  QWidget* centre_over_;
+  QLabel* formula_;
+  ChartView* graph_;
+  QPushButton* table_;
+  QPushButton* copy_;
+  QPushButton* close_;
+  TableStatsWindow* table_window_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,155 @@
+#include "ui/table_stats_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/text_convert.h"
+#include "ui/window_placement.h"
+
+namespace quorvex {
+namespace {
+
+QString Lines(const std::vector<std::string>& rows) {
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(rows.size()));
+  for (const std::string& row : rows) lines.append(ToQString(row));
+  return lines.join(QLatin1Char('\n'));
+}
+
+struct ListBox {
+  const char* name;
+  const std::vector<std::string> ValueTable::*rows;
+};
+
+struct CountText {
+  const char* name;
+  const std::string ValueTable::*text;
+};
+
+const ListBox kLists[] = {{"table", &ValueTable::table}, {"top", &ValueTable::top},
+                          {"max", &ValueTable::max},     {"bottom", &ValueTable::bottom},
+                          {"min", &ValueTable::min},     {"zero", &ValueTable::zero}};
+
+const CountText kTexts[] = {
+    {"count", &ValueTable::count},       {"maxvalue", &ValueTable::maxvalue},
+    {"minvalue", &ValueTable::minvalue}, {"sum", &ValueTable::sum},
+    {"area", &ValueTable::area},         {"tcount", &ValueTable::tcount},
+    {"maxcount", &ValueTable::maxcount}, {"bcount", &ValueTable::bcount},
+    {"mincount", &ValueTable::mincount}, {"zcount", &ValueTable::zcount}};
+
+}  // namespace
+
+TableStatsWindow::TableStatsWindow(const ValueTable& table, QWidget* centre_over, QWidget* parent)
+    : QDialog(parent), table_(table), centre_over_(centre_over) {
+  setObjectName(QStringLiteral("TForm13"));
+  setWindowTitle(QStringLiteral("Table and stats"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("pages"));
+  pages_->addTab(
+      ListPage(QStringLiteral("Table"), "table", QStringLiteral("Table points:"), "count"),
+      QStringLiteral("Table"));
+
+  auto* stats = new QWidget(pages_);
+  auto* stats_group = new QGroupBox(QStringLiteral("Table stats"), stats);
+  auto* form = new QFormLayout(stats_group);
+  form->addRow(QStringLiteral("Max point value:"), CountBox("maxvalue", stats_group));
+  form->addRow(QStringLiteral("Min point value:"), CountBox("minvalue", stats_group));
+  form->addRow(QStringLiteral("Sum points:"), CountBox("sum", stats_group));
+  form->addRow(QStringLiteral("Points area:"), CountBox("area", stats_group));
+  auto* stats_layout = new QVBoxLayout(stats);
+  stats_layout->addWidget(stats_group);
+  stats_layout->addStretch(1);
+  pages_->addTab(stats, QStringLiteral("Table stats"));
+
+  pages_->addTab(
+      ListPage(QStringLiteral("Top points"), "top", QStringLiteral("Top points:"), "tcount"),
+      QStringLiteral("Top points"));
+  pages_->addTab(
+      ListPage(QStringLiteral("Max points"), "max", QStringLiteral("Max points:"), "maxcount"),
+      QStringLiteral("Max points"));
+  pages_->addTab(ListPage(QStringLiteral("Bottom points"), "bottom",
+                          QStringLiteral("Bottom points:"), "bcount"),
+                 QStringLiteral("Bottom points"));
+  pages_->addTab(
+      ListPage(QStringLiteral("Min points"), "min", QStringLiteral("Min points:"), "mincount"),
+      QStringLiteral("Min points"));
+  pages_->addTab(
+      ListPage(QStringLiteral("Zero points"), "zero", QStringLiteral("Zero points:"), "zcount"),
+      QStringLiteral("Zero points"));
+
+  close_ = new QPushButton(QStringLiteral("Close"), this);
+  close_->setObjectName(QStringLiteral("close"));
+  close_->setToolTip(QStringLiteral("Close form"));
+  close_->setDefault(true);
+  connect(close_, &QPushButton::clicked, this, &TableStatsWindow::closeClick);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(close_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addLayout(buttons);
+  setFixedSize(480, 400);
+}
+
+QLineEdit* TableStatsWindow::CountBox(const char* name, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setReadOnly(true);
+  return box;
+}
+
+QWidget* TableStatsWindow::ListPage(const QString& caption, const char* list_name,
+                                    const QString& label, const char* count_name) {
+  auto* page = new QWidget(pages_);
+  auto* group = new QGroupBox(caption, page);
+  auto* list = new QPlainTextEdit(group);
+  list->setObjectName(QString::fromLatin1(list_name));
+  list->setReadOnly(true);
+  list->setLineWrapMode(QPlainTextEdit::NoWrap);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* count_row = new QHBoxLayout;
+  count_row->addWidget(new QLabel(label, group));
+  count_row->addWidget(CountBox(count_name, group), 1);
+  auto* group_layout = new QVBoxLayout(group);
+  group_layout->addWidget(list, 1);
+  group_layout->addLayout(count_row);
+  auto* page_layout = new QVBoxLayout(page);
+  page_layout->addWidget(group);
+  return page;
+}
+
+void TableStatsWindow::Fill() {
+  for (const ListBox& box : kLists) {
+    auto* list = findChild<QPlainTextEdit*>(QString::fromLatin1(box.name));
+    list->setPlainText(Lines(table_.*box.rows));
+    list->moveCursor(QTextCursor::Start);
+  }
+  for (const CountText& text : kTexts) {
+    auto* edit = findChild<QLineEdit*>(QString::fromLatin1(text.name));
+    edit->setText(ToQString(table_.*text.text));
+    edit->setCursorPosition(0);
+  }
+}
+
+void TableStatsWindow::ShowModal() {
+  Fill();
+  pages_->setCurrentIndex(0);
+  CentreOn(this, centre_over_);
+  exec();
+}
+
+void TableStatsWindow::closeClick() { accept(); }
+
+}  // namespace quorvex
