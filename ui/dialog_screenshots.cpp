@@ -1,16 +1,16 @@
-// Saves a picture of every options dialog page and both browsers into the folder given as the
-// first argument, for a person to look over. Run on the offscreen platform.
+// Saves a picture of every options dialog page, the variable wizard and both browsers into
+// OUTPUT_DIR, for a person to look over, from a scratch working directory seeded with BIN_DIR.
+// Run by scripts/screenshot-dialogs.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/calculator.h"
-#include "tests/ui/dialog_test_support.h"
 #include "ui/constants_browser.h"
 #include "ui/functions_browser.h"
 #include "ui/general_options_dialog.h"
@@ -21,12 +21,26 @@
 
 namespace {
 
+// Nothing here should fail; should it, the text goes to the terminal instead of a box.
+class PrintingNotifier : public quorvex::Notifier {
+ public:
+  void ShowMessage(std::string_view text) override {
+    std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
+  }
+  void ShowErrorReport(std::string_view text) override { ShowMessage(text); }
+};
+
+void WriteFile(const QDir& dir, const char* name, const QByteArray& bytes) {
+  QFile file(dir.filePath(QString::fromLatin1(name)));
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
   window.show();
   QApplication::processEvents();
   const QString file = folder.filePath(name + QStringLiteral(".png"));
   const bool saved = window.grab().save(file);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
+  std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(file));
   return saved;
 }
 
@@ -45,20 +59,27 @@ bool SavePages(QWidget& window, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR BIN_DIR\n", argv[0]);
     return 2;
   }
-  QDir folder(QString::fromLocal8Bit(argv[1]));
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
   folder.mkpath(QStringLiteral("."));
+  const QDir source(QString::fromLocal8Bit(argv[2]));
+  QTemporaryDir work;
+  const QDir bin(work.filePath(QStringLiteral("bin")));
+  bin.mkpath(QStringLiteral("."));
+  for (const QString& name : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(name), bin.filePath(name));
+  }
+  // Some content, so that the pictures show filled controls.
+  WriteFile(bin, "log.ini", "2*sqrt[16]+pi\r\nsin[x]*x\r\n(1+2)*3\r\n");
+  WriteFile(bin, "vard.ini", "rate\r\nyears\r\n");
+  WriteFile(bin, "vara.ini", "0,05\r\n10\r\n");
 
   using namespace quorvex;
-  testing_support::DialogWorkdir workdir;
-  workdir.write("bin/log.ini", "2*sqrt[16]+pi\r\nsin[x]*x\r\n(1+2)*3\r\n");
-  workdir.write("bin/vard.ini", "rate\r\nyears\r\n");
-  workdir.write("bin/vara.ini", "0,05\r\n10\r\n");
-  testing_support::RecordingNotifier notifier;
-  Calculator calculator(workdir.root());
+  PrintingNotifier notifier;
+  Calculator calculator(work.path().toStdString());
   if (!calculator.StartUp(notifier)) return 1;
 
   bool saved = true;
