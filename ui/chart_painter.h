@@ -33,6 +33,15 @@ struct AxisScale {
   // NaN for values a logarithmic axis cannot show (0 and below).
   double ToPixel(double value) const;
   double FromPixel(double pixel) const;
+
+  // ToPixel with the constants worked out once, for the loops over every point.
+  struct Mapper {
+    double slope;
+    double offset;
+    bool log;
+    double operator()(double value) const;
+  };
+  Mapper MakeMapper() const;
 };
 
 struct AxisTick {

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "ui/text_convert.h"
@@ -99,7 +101,9 @@ TableStatsWindow::TableStatsWindow(const ValueTable& table, QWidget* centre_over
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
-  setFixedSize(480, 400);
+  // Wide enough for all seven tabs, so none hides behind scroll arrows.
+  pages_->setUsesScrollButtons(false);
+  setFixedSize(std::max(480, pages_->tabBar()->sizeHint().width() + 40), 400);
 }
 
 QLineEdit* TableStatsWindow::CountBox(const char* name, QWidget* parent) {
