@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <algorithm>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/text_convert.h"
 #include "ui/window_placement.h"
