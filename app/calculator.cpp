@@ -1,6 +1,8 @@
 #include "app/calculator.h"
 
 #include "common/checked_float.h"
+#include "common/number_text.h"
+#include "engine/answer_format.h"
 #include "engine/solver.h"
 #include "graph/graph_run.h"
 #include "settings/expression_log.h"
@@ -29,6 +31,21 @@ bool Calculator::StartUp(Notifier& notifier) {
 
 StatusTexts Calculator::Status() const {
   return {NumberSystemStatusText(general_), MaskStatusText(mask_), XRangeStatusText(graph_)};
+}
+
+SolveOutcome Calculator::PasteAnswer(std::string_view text) {
+  SolveOutcome outcome;
+  const std::optional<long double> value = ParseNumber(text);
+  if (!value) {
+    outcome.answer = "Could not paste '" + std::string(text) + "' to ans";
+    return outcome;
+  }
+  engine_.ans = *value;
+  FormattedAnswer formatted = FormatAnswer(*value, general_, mask_);
+  outcome.answer = std::move(formatted.answer);
+  outcome.bits = std::move(formatted.bits);
+  outcome.succeeded = true;
+  return outcome;
 }
 
 SolveOutcome Calculator::Solve(std::string_view expression) {

@@ -65,6 +65,10 @@ class Calculator {
   SolveOutcome Solve(std::span<const std::string> expression_list, size_t selected);
   SolveOutcome Solve(std::string_view expression);
 
+  // The answer paste: a text that reads as a number becomes ans and is shown as an answer
+  // (steps emptied); any other text gives its message and leaves ans as it was.
+  SolveOutcome PasteAnswer(std::string_view text);
+
   long double ans() const { return engine_.ans; }
   const DataDir& data_dir() const { return dir_; }
   GeneralSettings& general() { return general_; }

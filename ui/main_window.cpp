@@ -296,23 +296,11 @@ void MainWindow::pasteansmenuClick() {
   // Of a text of several lines only the first is read.
   QString text = QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
   if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
-  const std::optional<long double> value = ParseNumber(ToCp1252(text));
-  if (!value) {
-    answer()->setText(QStringLiteral("Could not paste '") + text + QStringLiteral("' to ans"));
-    return;
-  }
-  calculator_.engine().ans = *value;
-  solution()->clear();
-  answer()->clear();
-  try {
-    const FormattedAnswer formatted =
-        FormatAnswer(*value, calculator_.general(), calculator_.mask());
-    answer()->setText(ToQString(formatted.answer));
-    answer()->setCursorPosition(0);
-    status_->SetText(0, ToQString(formatted.bits));
-  } catch (const std::exception& fault) {
-    notifier_.ShowErrorReport(fault.what());
-  }
+  const SolveOutcome outcome = calculator_.PasteAnswer(ToCp1252(text));
+  if (outcome.succeeded) solution()->clear();
+  answer()->setText(ToQString(outcome.answer));
+  answer()->setCursorPosition(0);
+  if (outcome.bits) status_->SetText(0, ToQString(*outcome.bits));
 }
 
 void MainWindow::copysolmenuClick() {

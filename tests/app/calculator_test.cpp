@@ -269,3 +269,32 @@ TEST(CalculatorGraphRun, WithoutSeamsRunsHeadless) {
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+TEST(PasteAnswer, NumberBecomesAnsAndIsShown) {
+  testing_support::TempWorkdir dir;
+  Calculator calculator(dir.root());
+  SolveOutcome outcome = calculator.PasteAnswer("12,5");
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.answer, "= 12,5");
+  EXPECT_EQ(outcome.bits, "4 bit");
+  EXPECT_EQ(calculator.Solve("ans*2").answer, "= 25");
+
+  outcome = calculator.PasteAnswer("abc");
+  EXPECT_FALSE(outcome.succeeded);
+  EXPECT_EQ(outcome.answer, "Could not paste 'abc' to ans");
+  EXPECT_FALSE(outcome.bits.has_value());
+  EXPECT_EQ(calculator.ans(), 25);
+}
+
+TEST(PasteAnswer, ShownInTheChosenNumberSystem) {
+  testing_support::TempWorkdir dir;
+  Calculator calculator(dir.root());
+  calculator.general().numbersys = kBinary;
+  EXPECT_EQ(calculator.PasteAnswer("5").answer, "0  101");
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -58,7 +58,7 @@ class ModalDriver : public QObject {
   }
 
   // The next modal window that appears is handed to action.
-  void Expect(Action action) { expected_.push_back(std::move(action)); }
+  void Expect(Action action) { expected_.push_back({std::move(action), false}); }
 
   // A message box: its text is recorded and OK pressed.
   void ExpectMessage() {
@@ -69,9 +69,11 @@ class ModalDriver : public QObject {
     });
   }
 
-  // A window that closes by itself (the splash): only noted.
+  // A window that closes by itself (the splash): noted as it is shown, since on a busy machine
+  // it may close again before the next poll.
   void ExpectSelfClosing() {
-    Expect([this](QWidget* modal) { self_closing_.append(modal->objectName()); });
+    expected_.push_back(
+        {[this](QWidget* modal) { self_closing_.append(modal->objectName()); }, true});
   }
 
   const QStringList& messages() const { return messages_; }
@@ -82,6 +84,14 @@ class ModalDriver : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Hide && watched == handled_) handled_ = nullptr;
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && window != nullptr && window->isWindow() &&
+        window->isModal() && !expected_.empty() && expected_.front().on_show) {
+      handled_ = window;
+      Expectation expectation = std::move(expected_.front());
+      expected_.pop_front();
+      expectation.action(window);
+    }
     return QObject::eventFilter(watched, event);
   }
 
@@ -96,13 +106,18 @@ class ModalDriver : public QObject {
       modal->close();
       return;
     }
-    Action action = std::move(expected_.front());
+    Expectation expectation = std::move(expected_.front());
     expected_.pop_front();
-    action(modal);
+    expectation.action(modal);
   }
 
+  struct Expectation {
+    Action action;
+    bool on_show;  // handled when the window is shown rather than when polled
+  };
+
   QTimer timer_;
-  std::deque<Action> expected_;
+  std::deque<Expectation> expected_;
   QPointer<QWidget> handled_;
   QStringList messages_;
   QStringList unexpected_;
