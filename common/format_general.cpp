@@ -1,5 +1,7 @@
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,6 +94,23 @@ int WriteGeneral(long double value, char* out) {
   return n;
 }
 
+// Whether value is a whole number below 10^15 in magnitude, judged on its bits: for a normal
+// x87 extended value ±m * 2^e, the bits of m below the binary point are zero.
+bool IsSmallWholeNumber(long double value) {
+#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &value, sizeof bytes);
+  uint64_t m;
+  std::memcpy(&m, bytes, sizeof m);
+  const int e = ((bytes[8] | (bytes[9] << 8)) & 0x7FFF) - 16383 - 63;
+  // e >= 0 is 2^63 or more; e < -63 is below 1 (or not a normal value).
+  if (e >= 0 || e < -63 || (m >> 63) == 0) return false;
+  return (m << (64 + e)) == 0 && std::fabs(value) < 1e15L;
+#else
+  return std::fabs(value) < 1e15L && value == std::trunc(value);
+#endif
+}
+
 }  // namespace
 
 std::string FormatGeneral(long double value) {
@@ -111,7 +130,8 @@ void AppendGeneral(long double value, std::string& text) {
 
 std::optional<long double> GeneralReadBack(long double value) {
   if (std::isnan(value) || std::isinf(value)) return std::nullopt;
-  if (value == 0) return 0.0L;  // "0", also for negative zero
+  if (value == 0) return 0.0L;                  // "0", also for negative zero
+  if (IsSmallWholeNumber(value)) return value;  // written with every digit
   const bool negative = value < 0;
   const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
   // The text means digits * 10^power; with an exact power of ten one operation rounds it

@@ -34,11 +34,11 @@ bool Solver::EvaluateCall() {
   for (int i = open + 1; i < close; ++i) {
     if (IsToken(tokens[i], ';')) ++param_count;
   }
-  const std::string& name = tokens[open - 1].text();
-  const FunctionRow* row = FindFunction(name);
-  if (row == nullptr) return Fail(messages::NotAFunction(name));
+  const Token& name = tokens[open - 1];
+  const FunctionRow* row = name.Function();
+  if (row == nullptr) return Fail(messages::NotAFunction(name.text()));
   if (row->param_count != 0 && row->param_count != param_count) {
-    return Fail(messages::WrongParameterCount(name, row->param_count, param_count));
+    return Fail(messages::WrongParameterCount(name.text(), row->param_count, param_count));
   }
   return ApplyFunction(*row, param_count);
 }

@@ -56,9 +56,14 @@ void Solver::RecordXPositions() {
   for (int i = 0; i < state_.working.count; ++i) {
     if (state_.working[i].Is('x')) state_.x_positions.push_back(i);
   }
-  // A graph run restores the saved tokens for every x: read their numbers once, here.
+  // A graph run restores the saved tokens for every x: read their numbers and look up their
+  // function names once, here.
   if (!state_.x_positions.empty()) {
-    for (int i = 0; i < state_.saved.count; ++i) state_.saved[i].Number();
+    TokenList& saved = state_.saved;
+    for (int i = 0; i < saved.count; ++i) {
+      saved[i].Number();
+      if (i + 1 < saved.count && saved[i + 1].Is('[')) saved[i].Function();
+    }
   }
 }
 

@@ -3,37 +3,83 @@
 #include <utility>
 
 #include "common/number_text.h"
+#include "library/function_table.h"
 
 namespace quorvex {
 
+void Token::SetText(std::string_view text) {
+  if (text.size() == 1) {
+    form_ = kCharacter;
+    single_ = text[0];
+  } else {
+    text_.assign(text);
+    form_ = kText;
+    single_ = '\0';
+  }
+  read_ = kUnread;
+  looked_up_ = false;
+}
+
+std::string& Token::MutableText() {
+  if (form_ != kText) Spell();
+  read_ = kUnread;
+  single_ = kUnknownSingle;
+  looked_up_ = false;
+  return text_;
+}
+
 void Token::SetNumber(long double value) {
+  // The value a written number holds reads back as itself, so writing it again changes
+  // nothing (a lone operand of a group is written back as it was).
+  if (form_ == kNumber && value == value_) return;
+  single_ = '\0';  // no number text is one operator or bracket
+  looked_up_ = false;
   const std::optional<long double> read = GeneralReadBack(value);
   if (!read) {  // "NAN", "INF" and the like are spelled at once
     AssignGeneral(value, text_);
-    unspelled_ = false;
+    form_ = kText;
     read_ = kNoNumber;
     return;
   }
   // The read value is within a 64-bit rounding of the 15-digit text, so it rounds back to
   // the same 15 digits: the text can be spelled from it later.
   value_ = *read;
-  read_ = kNumber;
-  unspelled_ = true;
+  read_ = kNumberRead;
+  form_ = kNumber;
 }
 
 std::optional<long double> Token::Number() const {
   if (read_ == kUnread) {
-    const std::optional<long double> read = ParseNumber(text());
-    read_ = read ? kNumber : kNoNumber;
+    const std::optional<long double> read =
+        form_ == kCharacter ? ParseNumber(std::string_view(&single_, 1)) : ParseNumber(text_);
+    read_ = read ? kNumberRead : kNoNumber;
     value_ = read.value_or(0);
   }
   if (read_ == kNoNumber) return std::nullopt;
   return value_;
 }
 
+const FunctionRow* Token::Function() const {
+  if (!looked_up_) {
+    function_ = FindFunction(text());
+    looked_up_ = true;
+  }
+  return function_;
+}
+
 void Token::Spell() const {
-  AssignGeneral(value_, text_);  // reuses the slot's storage
-  unspelled_ = false;
+  if (form_ == kNumber) {
+    AssignGeneral(value_, text_);  // reuses the slot's storage
+  } else {
+    text_.assign(1, single_);
+  }
+  form_ = kText;
+}
+
+char Token::FindSingle() const {
+  const std::string& spelled = text();
+  single_ = spelled.size() == 1 ? spelled[0] : '\0';
+  return single_;
 }
 
 void TokenList::Remove(int first, int n) {

@@ -5,34 +5,45 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvex {
 
-// One token text. A number the engine writes keeps the value its text reads back as, and its
-// text is only spelled out when someone asks for it (a graph run never does), so reading a
-// written number costs nothing. The read of any other text is cached until the text changes.
+struct FunctionRow;
+
+// One token text. A number the engine writes keeps the value its text reads back as, and a
+// one-character text keeps its character; either is only spelled out into a string when someone
+// asks for the text (a graph run never does), so copying, moving and reading such a token
+// touches no string. The read of any other text, and its function row, are cached until the
+// text changes.
 class Token {
  public:
+  Token() = default;
+  Token(const Token&) = default;
+  Token(Token&&) = default;
+  Token& operator=(const Token& other) {
+    if (other.form_ == kText) text_ = other.text_;
+    CopyFields(other);
+    return *this;
+  }
+  Token& operator=(Token&& other) noexcept {
+    if (other.form_ == kText) text_ = std::move(other.text_);
+    CopyFields(other);
+    return *this;
+  }
+
   const std::string& text() const {
-    if (unspelled_) Spell();
+    if (form_ != kText) Spell();
     return text_;
   }
 
-  void SetText(std::string_view text) {
-    text_.assign(text);
-    unspelled_ = false;
-    read_ = kUnread;
-  }
+  void SetText(std::string_view text);
   Token& operator=(std::string_view text) {
     SetText(text);
     return *this;
   }
-  // The text, for editing in place; forgets the cached read.
-  std::string& MutableText() {
-    if (unspelled_) Spell();
-    read_ = kUnread;
-    return text_;
-  }
+  // The text, for editing in place; forgets the cached read and character.
+  std::string& MutableText();
 
   // Writes FormatGeneral(value).
   void SetNumber(long double value);
@@ -40,22 +51,40 @@ class Token {
   // ParseNumber of the text.
   std::optional<long double> Number() const;
 
-  // Whether the text is the single character c. No number text is a single operator or
-  // bracket, so a number never needs spelling for this.
+  // Whether the text is the single character c.
   bool Is(char c) const { return Single() == c; }
   // The character of a one-character text, otherwise 0.
-  char Single() const { return !unspelled_ && text_.size() == 1 ? text_[0] : '\0'; }
+  char Single() const { return single_ == kUnknownSingle ? FindSingle() : single_; }
+
+  // FindFunction of the text.
+  const FunctionRow* Function() const;
 
  private:
-  enum Read : uint8_t { kUnread, kNumber, kNoNumber };
+  // Where the text is: in text_, or still to be spelled from value_ or from single_.
+  enum Form : uint8_t { kText, kNumber, kCharacter };
+  enum Read : uint8_t { kUnread, kNumberRead, kNoNumber };
+  // single_ after an edit in place: looked up from the text again (a DEL text always is).
+  static constexpr char kUnknownSingle = '\x7F';
 
+  void CopyFields(const Token& other) {
+    value_ = other.value_;
+    function_ = other.function_;
+    read_ = other.read_;
+    form_ = other.form_;
+    single_ = other.single_;
+    looked_up_ = other.looked_up_;
+  }
   void Spell() const;
+  char FindSingle() const;
 
   mutable std::string text_;
-  // The number read, or while unspelled_ the written one (its read spells the same text).
+  // The number read, or in kNumber form the written one (its read spells the same text).
   mutable long double value_ = 0;
+  mutable const FunctionRow* function_ = nullptr;
   mutable Read read_ = kUnread;
-  mutable bool unspelled_ = false;
+  mutable Form form_ = kText;
+  mutable char single_ = '\0';
+  mutable bool looked_up_ = false;
 };
 
 // A fixed-capacity list of token texts. Slots at or beyond count hold stale texts.

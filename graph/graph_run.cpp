@@ -46,10 +46,8 @@ bool OutsideDouble(long double value) {
   return std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max());
 }
 
-}  // namespace
-
-bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& points) {
-  points = 0;
+// RunGraph without the final write of the sum and area texts.
+bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& points) {
   std::string& answer = run.output.answer;
   auto fail = [&](std::string_view message) {
     answer.assign(message);
@@ -83,6 +81,7 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
     for (const int slot : engine.x_positions) engine.working[slot] = x_token;
 
     if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
+      run.table.WriteSumAndArea();  // the user may look while asked
       const uint32_t pause_start = run.clock.TickCount();
       if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);
       reminder_tick = run.clock.TickCount();
@@ -95,7 +94,7 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
       return fail(graph_messages::PointOutOfRange(FormatGeneral(x), FormatGeneral(y)));
     }
 
-    run.table.AddToSumAndArea(y, series.PointCount());
+    run.table.AccumulateSumAndArea(y, series.PointCount());
     run.chart.AddPoint(static_cast<double>(x), static_cast<double>(y));
     ++points;
     if (tscheck) {
@@ -113,6 +112,7 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
     if (next == x) return fail(graph_messages::kIncrementTooSmall);
     x = next;
   }
+  run.table.WriteSumAndArea();
 
   run.window.formula = "f(x) = " + std::string(expression) + " , xE[" + FormatGeneral(range.start) +
                        ";" + FormatGeneral(range.stop) + "]";
@@ -127,6 +127,22 @@ bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& p
 
   run.host.ShowGraphWindow(answer);
   return true;
+}
+
+}  // namespace
+
+bool RunGraph(const GraphRunContext& run, std::string_view expression, size_t& points) {
+  points = 0;
+  // The sum and area texts are written once, however the run ends.
+  bool done = false;
+  try {
+    done = RunPoints(run, expression, points);
+  } catch (...) {
+    run.table.WriteSumAndArea();
+    throw;
+  }
+  run.table.WriteSumAndArea();
+  return done;
 }
 
 }  // namespace quorvex

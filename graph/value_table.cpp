@@ -32,8 +32,8 @@ std::string SignChangeRow(long double prev_x, long double current_x, const MaskS
   return row;
 }
 
-// The number a running text holds; the texts are written by FormatGeneral of finite values.
-long double RunningValue(const std::string& text) { return ParseNumber(text).value_or(0); }
+// The number the text of a running value reads back as (0 for "NAN" and the like).
+long double RunningValue(long double unwritten) { return GeneralReadBack(unwritten).value_or(0); }
 
 }  // namespace
 
@@ -59,13 +59,26 @@ void ValueTable::Clear() {
 }
 
 void ValueTable::AddToSumAndArea(long double y, size_t points_before) {
+  AccumulateSumAndArea(y, points_before);
+  WriteSumAndArea();
+}
+
+void ValueTable::AccumulateSumAndArea(long double y, size_t points_before) {
   if (points_before == 0) {
-    AssignGeneral(std::fabs(y), area);
-    AssignGeneral(y, sum);
-    return;
+    area_unwritten = std::fabs(y);
+    sum_unwritten = y;
+  } else {
+    area_unwritten = RunningValue(area_unwritten) + std::fabs(y);
+    sum_unwritten = RunningValue(sum_unwritten) + y;
   }
-  AssignGeneral(RunningValue(area) + std::fabs(y), area);
-  AssignGeneral(RunningValue(sum) + y, sum);
+  sum_and_area_pending = true;
+}
+
+void ValueTable::WriteSumAndArea() {
+  if (!sum_and_area_pending) return;
+  AssignGeneral(area_unwritten, area);
+  AssignGeneral(sum_unwritten, sum);
+  sum_and_area_pending = false;
 }
 
 void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSettings& mask) {

@@ -48,9 +48,19 @@ struct ValueTable {
   // stay until they are written again.
   void Clear();
 
+  // The running sum and area as calculated, before their 15-digit texts are written. Each
+  // step adds to what the written texts read back as.
+  long double sum_unwritten = 0;
+  long double area_unwritten = 0;
+  bool sum_and_area_pending = false;  // the texts lag behind the values
+
   // The running sum and area, kept as 15-digit texts; points_before is the number of points
   // the series held before this one (0 starts them anew).
   void AddToSumAndArea(long double y, size_t points_before);
+  // The same without writing the texts, for a run that writes them once at its end.
+  void AccumulateSumAndArea(long double y, size_t points_before);
+  // Writes the texts of the accumulated sum and area, if they lag behind.
+  void WriteSumAndArea();
 
   // One row for y at current_x; points_now is the series' point count after adding the point.
   void AddTableRow(long double y, size_t points_now, const MaskSettings& mask);

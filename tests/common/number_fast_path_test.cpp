@@ -118,6 +118,36 @@ TEST(GeneralReadBack, EqualsParseNumberOfTheWrittenText) {
   }
 }
 
+TEST(GeneralReadBack, AReadValueReadsBackAsItselfAndWholeNumbersAsThey) {
+  std::vector<long double> values = Values();
+  for (long double v = 1; v < 1e16L; v = v * 3 + 1) {
+    values.push_back(v);
+    values.push_back(v + 0.5L);
+    values.push_back(std::nextafter(v, 0.0L));
+    values.push_back(std::nextafter(v, 1e30L));
+  }
+  values.push_back(999999999999999.0L);
+  values.push_back(1e15L);
+  values.push_back(1e15L + 1);
+  values.push_back(9007199254740993.0L);
+  // Subnormals hold fewer digits than they are written with.
+  for (int shift = 1; shift < 64; shift += 3) {
+    values.push_back(std::numeric_limits<long double>::min() / std::ldexp(1.0L, shift) * 1.2345L);
+  }
+  const size_t positive = values.size();
+  for (size_t i = 0; i < positive; ++i) values.push_back(-values[i]);
+  for (const long double value : values) {
+    const std::optional<long double> read = GeneralReadBack(value);
+    const std::optional<long double> expected = ParseNumber(FormatGeneral(value));
+    ASSERT_EQ(read.has_value(), expected.has_value()) << Hex(value);
+    if (!read) continue;
+    ASSERT_EQ(Hex(*read), Hex(*expected)) << Hex(value);
+    const std::optional<long double> again = GeneralReadBack(*read);
+    ASSERT_TRUE(again.has_value()) << Hex(value);
+    ASSERT_EQ(Hex(*again), Hex(*read)) << Hex(value);
+  }
+}
+
 TEST(GeneralWriters, AssignAndAppendWriteWhatFormatGeneralReturns) {
   std::string assigned = "a long text that the assignment replaces entirely";
   for (const long double value : Values()) {

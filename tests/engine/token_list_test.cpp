@@ -1,5 +1,5 @@
 // A token's cached read against ParseNumber of its text: numbers the engine writes, texts
-// that are set, edited in place, copied and moved.
+// that are set, edited in place, copied and moved, and the function row of a name.
 #include "engine/token_list.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "common/number_text.h"
+#include "library/function_table.h"
 
 namespace quorvex {
 namespace {
@@ -97,6 +98,60 @@ TEST(TokenNumber, AWrittenNumberIsNeverASingleOperator) {
     token.SetNumber(value);
     for (const char c : std::string("+-*/^()[];x")) EXPECT_FALSE(token.Is(c)) << c;
   }
+}
+
+TEST(TokenNumber, WritingAWrittenNumberAgainKeepsItsTextAndRead) {
+  const long double values[] = {1.0L / 3.0L, 2.5L, -7.0L, 1e20L / 3.0L, 0.1L, 1e-30L / 7.0L};
+  for (const long double value : values) {
+    Token token;
+    token.SetNumber(value);
+    const std::optional<long double> first = token.Number();
+    ASSERT_TRUE(first.has_value());
+    token.SetNumber(*first);
+    ExpectConsistent(token, FormatGeneral(value));
+  }
+}
+
+// One-character texts are kept as their character and spelled on demand; edits in place and
+// later texts must not leave a stale character or function row behind.
+TEST(TokenText, CharactersAndFunctionRowsFollowTheText) {
+  const struct {
+    const char* name;
+    const char* first;
+    const char* edit;  // appended in place
+    const char* text;
+    char single;
+  } rows[] = {
+      {"a digit grows into a number", "1", "2", "12", '\0'},
+      {"a name grows into another name", "s", "in", "sin", '\0'},
+      {"an empty text becomes one character", "", "(", "(", '('},
+      {"a DEL character stays one character", "\x7F", "", "\x7F", '\x7F'},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Token token;
+    token.SetText(row.first);
+    EXPECT_EQ(token.Function(), FindFunction(row.first));
+    token.MutableText() += row.edit;
+    ExpectConsistent(token, row.text);
+    EXPECT_EQ(token.Single(), row.single);
+    EXPECT_EQ(token.Function(), FindFunction(row.text));
+    Token copy;
+    copy.SetText("ln");
+    copy = token;
+    EXPECT_EQ(copy.Single(), row.single);
+    EXPECT_EQ(copy.Function(), FindFunction(row.text));
+    ExpectConsistent(copy, row.text);
+  }
+  Token token;
+  token.SetText("sin");
+  EXPECT_EQ(token.Function(), FindFunction("sin"));
+  token.SetNumber(2);
+  EXPECT_EQ(token.Function(), nullptr);
+  EXPECT_EQ(token.Single(), '\0');
+  token.SetText("ln");
+  EXPECT_EQ(token.Function(), FindFunction("ln"));
+  ASSERT_NE(FindFunction("ln"), nullptr);
 }
 
 TEST(TokenListRestore, CopyAndRemoveCarryTextsAndReads) {
