@@ -12,6 +12,11 @@ QIcon ThemeIcon(const char* theme_name, const char* fallback) {
   return QIcon::fromTheme(QString::fromLatin1(theme_name), bundled);
 }
 
+QIcon AppIcon() {
+  InitUiResources();
+  return QIcon(QStringLiteral(":/pictures/quorvex.svg"));
+}
+
 void InitUiResources() {
   static const bool registered = (InitQuorvexResources(), true);
   (void)registered;

@@ -1,14 +1,19 @@
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/calculator.h"
+#include "ui/icons.h"
 #include "ui/main_window.h"
 
 // The calculator window. The data files are read from bin/ of the working directory.
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvex"));
+  // Ties the windows to the installed desktop entry and icon (the Wayland app id).
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
+  QApplication::setWindowIcon(quorvex::AppIcon());
 
   quorvex::Calculator calculator(std::filesystem::current_path());
   quorvex::MainWindow window(calculator);
@@ -17,6 +22,12 @@ int main(int argc, char* argv[]) {
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
   }
+  // For the install test only: QUORVEX_QUIT_AFTER_MS ends the program after that many
+  // milliseconds, also from inside the start-up's modal windows.
+  bool quit_after_given = false;
+  const int quit_after_ms =
+      qEnvironmentVariableIntValue("QUORVEX_QUIT_AFTER_MS", &quit_after_given);
+  if (quit_after_given) QTimer::singleShot(quit_after_ms, &app, [] { QCoreApplication::exit(0); });
   window.show();
   const int status = QApplication::exec();
   return window.startUpFailed() ? 1 : status;
