@@ -180,18 +180,25 @@ void DecomposeValue(long double value, uint64_t& m, int& e) {
 
 }  // namespace
 
+bool RoundSignificantFast(uint64_t m, int e, int count, RoundedDecimal& rounded) {
+  const int binary_exponent = 64 - __builtin_clzll(m) + e;  // value < 2^binary_exponent
+  // The estimate of RoundSignificantExact in integers (78913 / 2^18 is log10(2) to 6 digits);
+  // the fast path checks the digit count it gets, so an estimate that is off only sends it to
+  // the exact path.
+  const std::optional<RoundedDecimal> fast =
+      RoundByOneProduct(m, e, count, ((binary_exponent - 1) * 78913) >> 18);
+  if (!fast) return false;
+  rounded = *fast;
+  return true;
+}
+
 RoundedDecimal RoundSignificant(long double value, int count) {
   uint64_t m;
   int e;
   DecomposeValue(value, m, e);
-  if (m == 0) return RoundByPrintf(value, count);           // not a valid extended encoding
-  const int binary_exponent = 64 - __builtin_clzll(m) + e;  // value < 2^binary_exponent
-
-  // The same estimate in integers (78913 / 2^18 is log10(2) to 6 digits); the fast path checks
-  // the digit count it gets, so an estimate that is off only sends it to the exact path.
-  if (auto fast = RoundByOneProduct(m, e, count, ((binary_exponent - 1) * 78913) >> 18)) {
-    return *fast;
-  }
+  if (m == 0) return RoundByPrintf(value, count);  // not a valid extended encoding
+  RoundedDecimal rounded;
+  if (RoundSignificantFast(m, e, count, rounded)) return rounded;
   return RoundSignificantExact(value, count);
 }
 

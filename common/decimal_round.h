@@ -16,6 +16,10 @@ struct RoundedDecimal {
 // judged on the exact binary value (no double rounding).
 RoundedDecimal RoundSignificant(long double value, int count);
 
+// The one-product rounding of m * 2^e (m != 0) alone, on the value's bits: false where only
+// the exact scaling can tell, true with the same result as RoundSignificant otherwise.
+bool RoundSignificantFast(uint64_t m, int e, int count, RoundedDecimal& rounded);
+
 // The same by the exact 128-bit scaling alone, without the one-product fast path; the tests
 // hold the two against each other.
 RoundedDecimal RoundSignificantExact(long double value, int count);

@@ -38,6 +38,14 @@ void WriteEightDigits(uint32_t value, char* out) {
 }
 
 // Writes the general form into out (kMaxGeneralLength bytes) and returns its length.
+// Whether m * 2^e (m with its top bit set) is a whole number below 10^15: the bits of m below
+// the binary point are zero.
+bool IsSmallWholeNumber(uint64_t m, int e) {
+  // e >= 0 is 2^63 or more; e < -63 is below 1.
+  if (e >= 0 || e < -63) return false;
+  return (m << (64 + e)) == 0 && (m >> -e) < 1000000000000000ull;
+}
+
 int WriteGeneral(long double value, char* out) {
   auto copy = [out](std::string_view text) {
     for (size_t k = 0; k < text.size(); ++k) out[k] = text[k];
@@ -103,12 +111,22 @@ bool IsSmallWholeNumber(long double value) {
   uint64_t m;
   std::memcpy(&m, bytes, sizeof m);
   const int e = ((bytes[8] | (bytes[9] << 8)) & 0x7FFF) - 16383 - 63;
-  // e >= 0 is 2^63 or more; e < -63 is below 1 (or not a normal value).
-  if (e >= 0 || e < -63 || (m >> 63) == 0) return false;
-  return (m << (64 + e)) == 0 && std::fabs(value) < 1e15L;
+  return (m >> 63) != 0 && IsSmallWholeNumber(m, e);
 #else
   return std::fabs(value) < 1e15L && value == std::trunc(value);
 #endif
+}
+
+// The read-back of a 15-digit rounding: digits * 10^power, one correctly rounded operation as
+// ParseNumber does it. False where the power of ten is not exact.
+bool ReadRounded(const RoundedDecimal& rounded, bool negative, long double& read) {
+  const int power = rounded.exponent - kGeneralDigits;
+  if (power < -27 || power > 27) return false;
+  // Below 10^15, so the signed conversion (one instruction) is exact.
+  const long double digits = static_cast<long double>(static_cast<int64_t>(rounded.digits));
+  read = power >= 0 ? digits * kExactPow10[power] : digits / kExactPow10[-power];
+  if (negative) read = -read;
+  return true;
 }
 
 }  // namespace
@@ -134,14 +152,33 @@ std::optional<long double> GeneralReadBack(long double value) {
   if (IsSmallWholeNumber(value)) return value;  // written with every digit
   const bool negative = value < 0;
   const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
-  // The text means digits * 10^power; with an exact power of ten one operation rounds it
-  // correctly, as ParseNumber does. Elsewhere the text itself is read.
-  const int power = rounded.exponent - kGeneralDigits;
-  if (power < -27 || power > 27) return ParseNumber(FormatGeneral(value));
-  // Below 10^15, so the signed conversion (one instruction) is exact.
-  const long double digits = static_cast<long double>(static_cast<int64_t>(rounded.digits));
-  const long double read = power >= 0 ? digits * kExactPow10[power] : digits / kExactPow10[-power];
-  return negative ? -read : read;
+  long double read;
+  if (ReadRounded(rounded, negative, read)) return read;
+  return ParseNumber(FormatGeneral(value));  // the text itself
+}
+
+bool GeneralReadBackInPlace(long double& value) {
+#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
+  // The common case straight from the bits: a normal value, whole or within the fast rounding.
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &value, sizeof bytes);
+  uint64_t m;
+  std::memcpy(&m, bytes, sizeof m);
+  const int biased = (bytes[8] | (bytes[9] << 8)) & 0x7FFF;
+  if (biased != 0 && biased != 0x7FFF && (m >> 63) != 0) {
+    const int e = biased - 16383 - 63;
+    if (IsSmallWholeNumber(m, e)) return true;
+    RoundedDecimal rounded;
+    if (RoundSignificantFast(m, e, kGeneralDigits, rounded) &&
+        ReadRounded(rounded, (bytes[9] & 0x80) != 0, value)) {
+      return true;
+    }
+  }
+#endif
+  const std::optional<long double> read = GeneralReadBack(value);
+  if (!read) return false;
+  value = *read;
+  return true;
 }
 
 }  // namespace quorvex

@@ -25,6 +25,11 @@ void AppendGeneral(long double value, std::string& text);
 // digits it is written with. Nullopt for "NAN", "INF" and texts beyond the extended range.
 std::optional<long double> GeneralReadBack(long double value);
 
+// GeneralReadBack of value into value itself; false (value unchanged) where it gives nullopt.
+// Working on the value where it lies keeps it out of the x87 register file's slow round trips
+// through memory, which a long double argument and result each make.
+bool GeneralReadBackInPlace(long double& value);
+
 // Truncates toward zero to 64 bits and keeps the low 32 bits as a signed integer; values
 // outside the 64-bit range give 0.
 int32_t TruncToInt32(long double value);

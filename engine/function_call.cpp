@@ -57,8 +57,9 @@ bool Solver::ApplyFunction(const FunctionRow& row, int param_count) {
     if (!value) return Fail(messages::kInvalidFunctionExpression);
     values[j - 1] = *value;
   }
-  state_.ans = row.impl(FunctionArgs{values.data(), param_count, state_.random});
-  tokens[open - 1].SetNumber(state_.ans);
+  const long double result = row.impl(FunctionArgs{values.data(), param_count, state_.random});
+  state_.ans = result;
+  tokens[open - 1].SetNumber(result);
   const int close = ClosingBracket(tokens, open + 1);
   tokens.Remove(open, std::min(close, tokens.count - 1) - open + 1);
   return true;

@@ -200,7 +200,8 @@ bool Solver::ReduceStretch() {
 
   const auto first_value = first < tokens.count ? tokens[first].Number() : std::nullopt;
   if (!first_value) return Fail(messages::kFirstOperandNaN);
-  state_.ans = *first_value;
+  // The sum runs in a local, which stays in a register; ans follows it at every end.
+  long double sum = *first_value;
 
   int k = first + 1;
   while (k < tokens.count - 1) {
@@ -215,13 +216,15 @@ bool Solver::ReduceStretch() {
     const auto right = tokens[k + 1].Number();
     try {
       if (!right) throw FloatFault(FloatFaultKind::kInvalidOperation);
-      state_.ans = plus ? CheckedAdd(state_.ans, *right) : CheckedSub(state_.ans, *right);
+      sum = plus ? CheckedAdd(sum, *right) : CheckedSub(sum, *right);
     } catch (const FloatFault&) {
+      state_.ans = sum;
       return Fail(messages::OperatorNaN(op.text()));
     }
     tokens.Remove(k, 2);
   }
-  tokens[first].SetNumber(state_.ans);
+  state_.ans = sum;
+  tokens[first].SetNumber(sum);
   return true;
 }
 

@@ -28,35 +28,26 @@ std::string& Token::MutableText() {
   return text_;
 }
 
-void Token::SetNumber(long double value) {
-  // The value a written number holds reads back as itself, so writing it again changes
-  // nothing (a lone operand of a group is written back as it was).
-  if (form_ == kNumber && value == value_) return;
+void Token::RoundWrittenNumber() {
   single_ = '\0';  // no number text is one operator or bracket
   looked_up_ = false;
-  const std::optional<long double> read = GeneralReadBack(value);
-  if (!read) {  // "NAN", "INF" and the like are spelled at once
-    AssignGeneral(value, text_);
+  if (!GeneralReadBackInPlace(value_)) {  // "NAN", "INF" and the like are spelled at once
+    AssignGeneral(value_, text_);
     form_ = kText;
     read_ = kNoNumber;
     return;
   }
   // The read value is within a 64-bit rounding of the 15-digit text, so it rounds back to
   // the same 15 digits: the text can be spelled from it later.
-  value_ = *read;
   read_ = kNumberRead;
   form_ = kNumber;
 }
 
-std::optional<long double> Token::Number() const {
-  if (read_ == kUnread) {
-    const std::optional<long double> read =
-        form_ == kCharacter ? ParseNumber(std::string_view(&single_, 1)) : ParseNumber(text_);
-    read_ = read ? kNumberRead : kNoNumber;
-    value_ = read.value_or(0);
-  }
-  if (read_ == kNoNumber) return std::nullopt;
-  return value_;
+void Token::ReadText() const {
+  const std::optional<long double> read =
+      form_ == kCharacter ? ParseNumber(std::string_view(&single_, 1)) : ParseNumber(text_);
+  read_ = read ? kNumberRead : kNoNumber;
+  value_ = read.value_or(0);
 }
 
 const FunctionRow* Token::Function() const {

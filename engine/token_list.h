@@ -45,11 +45,22 @@ class Token {
   // The text, for editing in place; forgets the cached read and character.
   std::string& MutableText();
 
-  // Writes FormatGeneral(value).
-  void SetNumber(long double value);
+  // Writes FormatGeneral(value). Inline with the value stored before any call, so that it
+  // never travels as a long double argument.
+  void SetNumber(long double value) {
+    // The value a written number holds reads back as itself, so writing it again changes
+    // nothing (a lone operand of a group is written back as it was).
+    if (form_ == kNumber && value == value_) return;
+    value_ = value;
+    RoundWrittenNumber();
+  }
 
   // ParseNumber of the text.
-  std::optional<long double> Number() const;
+  std::optional<long double> Number() const {
+    if (read_ == kUnread) ReadText();
+    if (read_ == kNoNumber) return std::nullopt;
+    return value_;
+  }
 
   // Whether the text is the single character c.
   bool Is(char c) const { return Single() == c; }
@@ -74,6 +85,8 @@ class Token {
     single_ = other.single_;
     looked_up_ = other.looked_up_;
   }
+  void RoundWrittenNumber();
+  void ReadText() const;
   void Spell() const;
   char FindSingle() const;
 

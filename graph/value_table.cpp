@@ -33,7 +33,9 @@ std::string SignChangeRow(long double prev_x, long double current_x, const MaskS
 }
 
 // The number the text of a running value reads back as (0 for "NAN" and the like).
-long double RunningValue(long double unwritten) { return GeneralReadBack(unwritten).value_or(0); }
+long double RunningValue(long double unwritten) {
+  return GeneralReadBackInPlace(unwritten) ? unwritten : 0;
+}
 
 }  // namespace
 

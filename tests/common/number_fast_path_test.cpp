@@ -118,7 +118,9 @@ TEST(GeneralReadBack, EqualsParseNumberOfTheWrittenText) {
   }
 }
 
-TEST(GeneralReadBack, AReadValueReadsBackAsItselfAndWholeNumbersAsThey) {
+// The in-place read-back against GeneralReadBack, and a read value reading back as itself (a
+// token written with it again keeps it).
+TEST(GeneralReadBack, InPlaceAgreesAndAReadValueReadsBackAsItself) {
   std::vector<long double> values = Values();
   for (long double v = 1; v < 1e16L; v = v * 3 + 1) {
     values.push_back(v);
@@ -136,12 +138,24 @@ TEST(GeneralReadBack, AReadValueReadsBackAsItselfAndWholeNumbersAsThey) {
   }
   const size_t positive = values.size();
   for (size_t i = 0; i < positive; ++i) values.push_back(-values[i]);
+  values.push_back(0.0L);
+  values.push_back(-0.0L);
+  values.push_back(std::numeric_limits<long double>::infinity());
+  values.push_back(std::numeric_limits<long double>::quiet_NaN());
   for (const long double value : values) {
     const std::optional<long double> read = GeneralReadBack(value);
     const std::optional<long double> expected = ParseNumber(FormatGeneral(value));
     ASSERT_EQ(read.has_value(), expected.has_value()) << Hex(value);
-    if (!read) continue;
+    long double unchanged = value;
+    if (!read) {
+      ASSERT_FALSE(GeneralReadBackInPlace(unchanged)) << Hex(value);
+      ASSERT_EQ(Hex(unchanged), Hex(value));
+      continue;
+    }
     ASSERT_EQ(Hex(*read), Hex(*expected)) << Hex(value);
+    long double in_place = value;
+    ASSERT_TRUE(GeneralReadBackInPlace(in_place)) << Hex(value);
+    ASSERT_EQ(Hex(in_place), Hex(*read)) << Hex(value);
     const std::optional<long double> again = GeneralReadBack(*read);
     ASSERT_TRUE(again.has_value()) << Hex(value);
     ASSERT_EQ(Hex(*again), Hex(*read)) << Hex(value);
