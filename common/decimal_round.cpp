@@ -124,23 +124,39 @@ RoundedDecimal RoundByPrintf(long double value, int count) {
 // 5^p * 2^p, and 5^p < 2^63, so m * 5^p is one exact 64 x 64-bit product and the rest shifts.
 // With the estimate one too low the product has one digit too many; dropping it rounds on that
 // digit alone, since the exact remainder below it is less than one. Nullopt: the exact path.
+// Values below 2^64 with more integer digits than count (p < 0) divide their integer part by
+// 10^-p in 64 bits instead; the remainder and the fraction bits below the binary point judge
+// the rounding exactly.
 std::optional<RoundedDecimal> RoundByOneProduct(uint64_t m, int e, int count,
                                                 int decimal_exponent) {
   const int p = count - 1 - decimal_exponent;
-  if (p < 0 || p > 27) return std::nullopt;
-  const uint128 a = uint128{m} * kPow5[p];
-  const int s = e + p;  // value * 10^p = a * 2^s
   uint128 quotient;
   bool round_up = false;
-  if (s >= 0) {
-    if (BitLength(a) + s > 127) return std::nullopt;
-    quotient = a << s;
+  if (p < 0) {
+    if (p < -19 || e > 0 || e < -63) return std::nullopt;
+    const int s = -e;  // value = whole + fraction / 2^s
+    const uint64_t whole = m >> s;
+    const uint64_t fraction = m & ((uint64_t{1} << s) - 1);
+    const uint64_t divisor = kPow10[-p];
+    quotient = whole / divisor;
+    const uint64_t remainder = whole % divisor;
+    // (remainder + fraction / 2^s) / divisor >= 1/2, scaled by 2^(s+1).
+    round_up =
+        (uint128{remainder} << (s + 1)) + (uint128{fraction} << 1) >= (uint128{divisor} << s);
   } else {
-    const int k = -s;
-    if (k >= 128) return std::nullopt;
-    quotient = a >> k;
-    const uint128 half = uint128{1} << (k - 1);
-    round_up = (a & ((half << 1) - 1)) >= half;
+    if (p > 27) return std::nullopt;
+    const uint128 a = uint128{m} * kPow5[p];
+    const int s = e + p;  // value * 10^p = a * 2^s
+    if (s >= 0) {
+      if (BitLength(a) + s > 127) return std::nullopt;
+      quotient = a << s;
+    } else {
+      const int k = -s;
+      if (k >= 128) return std::nullopt;
+      quotient = a >> k;
+      const uint128 half = uint128{1} << (k - 1);
+      round_up = (a & ((half << 1) - 1)) >= half;
+    }
   }
   if (quotient >> 64 != 0) return std::nullopt;
   uint64_t q = static_cast<uint64_t>(quotient);
