@@ -204,7 +204,10 @@ bool RoundSignificantFast(uint64_t m, int e, int count, RoundedDecimal& rounded)
   const std::optional<RoundedDecimal> fast =
       RoundByOneProduct(m, e, count, ((binary_exponent - 1) * 78913) >> 18);
   if (!fast) return false;
-  rounded = *fast;
+  // Field by field: a whole-struct copy reads both 8-byte halves as one 16-byte load, which
+  // cannot be forwarded from the two stores just made.
+  rounded.digits = fast->digits;
+  rounded.exponent = fast->exponent;
   return true;
 }
 

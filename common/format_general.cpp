@@ -102,21 +102,6 @@ int WriteGeneral(long double value, char* out) {
   return n;
 }
 
-// Whether value is a whole number below 10^15 in magnitude, judged on its bits: for a normal
-// x87 extended value ±m * 2^e, the bits of m below the binary point are zero.
-bool IsSmallWholeNumber(long double value) {
-#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
-  unsigned char bytes[sizeof(long double)];
-  std::memcpy(bytes, &value, sizeof bytes);
-  uint64_t m;
-  std::memcpy(&m, bytes, sizeof m);
-  const int e = ((bytes[8] | (bytes[9] << 8)) & 0x7FFF) - 16383 - 63;
-  return (m >> 63) != 0 && IsSmallWholeNumber(m, e);
-#else
-  return std::fabs(value) < 1e15L && value == std::trunc(value);
-#endif
-}
-
 // The read-back of a 15-digit rounding: digits * 10^power, one correctly rounded operation as
 // ParseNumber does it. False where the power of ten is not exact.
 bool ReadRounded(const RoundedDecimal& rounded, bool negative, long double& read) {
@@ -148,8 +133,8 @@ void AppendGeneral(long double value, std::string& text) {
 
 std::optional<long double> GeneralReadBack(long double value) {
   if (std::isnan(value) || std::isinf(value)) return std::nullopt;
-  if (value == 0) return 0.0L;                  // "0", also for negative zero
-  if (IsSmallWholeNumber(value)) return value;  // written with every digit
+  if (value == 0) return 0.0L;  // "0", also for negative zero
+  if (ReadsBackUnchanged(value)) return value;
   const bool negative = value < 0;
   const RoundedDecimal rounded = RoundSignificant(negative ? -value : value, kGeneralDigits);
   long double read;

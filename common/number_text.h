@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,12 @@ void AppendGeneral(long double value, std::string& text);
 // ParseNumber(FormatGeneral(value)) without writing the text: the value rounded to the 15
 // digits it is written with. Nullopt for "NAN", "INF" and texts beyond the extended range.
 std::optional<long double> GeneralReadBack(long double value);
+
+// Whether value is a whole number other than zero below 10^15 in magnitude: its text holds
+// every digit, so it reads back unchanged. Inline, since it needs no trip through memory.
+inline bool ReadsBackUnchanged(long double value) {
+  return value != 0 && std::fabs(value) < 1e15L && value == std::rint(value);
+}
 
 // GeneralReadBack of value into value itself; false (value unchanged) where it gives nullopt.
 // Working on the value where it lies keeps it out of the x87 register file's slow round trips

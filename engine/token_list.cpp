@@ -29,18 +29,17 @@ std::string& Token::MutableText() {
 }
 
 void Token::RoundWrittenNumber() {
-  single_ = '\0';  // no number text is one operator or bracket
-  looked_up_ = false;
   if (!GeneralReadBackInPlace(value_)) {  // "NAN", "INF" and the like are spelled at once
     AssignGeneral(value_, text_);
     form_ = kText;
     read_ = kNoNumber;
+    single_ = '\0';
+    looked_up_ = false;
     return;
   }
   // The read value is within a 64-bit rounding of the 15-digit text, so it rounds back to
   // the same 15 digits: the text can be spelled from it later.
-  read_ = kNumberRead;
-  form_ = kNumber;
+  KeepWrittenNumber();
 }
 
 void Token::ReadText() const {

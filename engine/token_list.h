@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "common/number_text.h"
+
 namespace quorvex {
 
 struct FunctionRow;
@@ -52,7 +54,11 @@ class Token {
     // nothing (a lone operand of a group is written back as it was).
     if (form_ == kNumber && value == value_) return;
     value_ = value;
-    RoundWrittenNumber();
+    if (ReadsBackUnchanged(value)) {
+      KeepWrittenNumber();
+    } else {
+      RoundWrittenNumber();
+    }
   }
 
   // ParseNumber of the text.
@@ -84,6 +90,13 @@ class Token {
     form_ = other.form_;
     single_ = other.single_;
     looked_up_ = other.looked_up_;
+  }
+  // The forms of a written number in value_: as it is, or as its read-back.
+  void KeepWrittenNumber() {
+    read_ = kNumberRead;
+    form_ = kNumber;
+    single_ = '\0';  // no number text is one operator or bracket
+    looked_up_ = false;
   }
   void RoundWrittenNumber();
   void ReadText() const;
