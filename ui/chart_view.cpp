@@ -4,9 +4,14 @@
 #include <QEasingCurve>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QVariantAnimation>
 #include <cmath>
+#include <limits>
+
+#include "common/number_text.h"
+#include "ui/text_convert.h"
 
 namespace quorvex {
 namespace {
@@ -25,7 +30,9 @@ double Lerp(double a, double b, double t, bool log) {
 ChartView::ChartView(const ChartModel& model, QWidget* parent)
     : QWidget(parent), model_(model), animation_(new QVariantAnimation(this)) {
   setObjectName(QStringLiteral("graph"));
-  setMouseTracking(false);
+  // Tracking feeds the readout; a drag still starts only with the left button.
+  setMouseTracking(true);
+  setAccessibleName(QStringLiteral("Graph"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   animation_->setStartValue(0.0);
   animation_->setEndValue(1.0);
@@ -69,7 +76,20 @@ QByteArray ChartView::RenderSvg() const {
     painter.setFont(font());
     PaintChart(painter, QRectF(rect()), model_, VisibleRange(model_));
   }
-  return buffer.data();
+  // The generator gives the size in millimetres at its resolution, which viewers read back at
+  // their own: in pixels, the picture opens at the chart's size everywhere.
+  QByteArray svg = buffer.data();
+  const qsizetype open = svg.indexOf("<svg");
+  const qsizetype close = open < 0 ? -1 : svg.indexOf('>', open);
+  if (close > open) {
+    QString element = QString::fromUtf8(svg.mid(open, close - open));
+    element.replace(QRegularExpression(QStringLiteral("\\bwidth=\"[^\"]*\"")),
+                    QStringLiteral("width=\"%1\"").arg(width()));
+    element.replace(QRegularExpression(QStringLiteral("\\bheight=\"[^\"]*\"")),
+                    QStringLiteral("height=\"%1\"").arg(height()));
+    svg.replace(open, close - open, element.toUtf8());
+  }
+  return svg;
 }
 
 QImage ChartView::RenderImage() const {
@@ -80,9 +100,66 @@ QImage ChartView::RenderImage() const {
   return image;
 }
 
+std::optional<size_t> ChartView::NearestPoint(const QPointF& pixel) const {
+  const ChartLayout layout = currentLayout();
+  if (!layout.data.contains(pixel)) return std::nullopt;
+  const std::vector<ChartPoint>& points = model_.line().points();
+  const AxisScale::Mapper to_x = layout.x.MakeMapper();
+  const AxisScale::Mapper to_y = layout.y.MakeMapper();
+  std::optional<size_t> nearest;
+  double best = std::numeric_limits<double>::infinity();
+  for (size_t i = 0; i < points.size(); ++i) {
+    const double px = to_x(points[i].x);
+    const double py = to_y(points[i].y);
+    // Points a logarithmic axis cannot show, and those zoomed out of view, are not offered.
+    if (!std::isfinite(px) || !std::isfinite(py) || !layout.data.contains(QPointF(px, py))) {
+      continue;
+    }
+    const double distance = std::hypot(px - pixel.x(), py - pixel.y());
+    if (distance < best) {
+      best = distance;
+      nearest = i;
+    }
+  }
+  return nearest;
+}
+
+QString ChartView::readoutText() const {
+  const std::vector<ChartPoint>& points = model_.line().points();
+  if (!hovered_ || *hovered_ >= points.size()) return QString();
+  const ChartPoint& point = points[*hovered_];
+  return ToQString("x: " + FormatGeneral(point.x) + " <=> f(x): " + FormatGeneral(point.y));
+}
+
+void ChartView::clearReadout() { SetHovered(std::nullopt); }
+
+void ChartView::SetHovered(std::optional<size_t> index) {
+  if (index == hovered_) return;
+  hovered_ = index;
+  update();
+  Q_EMIT readoutChanged(readoutText());
+}
+
+void ChartView::leaveEvent(QEvent* event) {
+  SetHovered(std::nullopt);
+  QWidget::leaveEvent(event);
+}
+
 void ChartView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintChart(painter, QRectF(rect()), model_, displayedRange());
+  const std::vector<ChartPoint>& points = model_.line().points();
+  if (hovered_ && *hovered_ < points.size() && !animating_) {
+    // Only on screen: the saved and copied pictures show the chart alone.
+    const ChartLayout layout = currentLayout();
+    const QPointF at(layout.x.ToPixel(points[*hovered_].x), layout.y.ToPixel(points[*hovered_].y));
+    if (std::isfinite(at.x()) && std::isfinite(at.y())) {
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      painter.setPen(QPen(Qt::black, 1.5));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawEllipse(at, 4.5, 4.5);
+    }
+  }
   if (dragging_) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
@@ -102,6 +179,7 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  SetHovered(NearestPoint(event->position()));
   if (!dragging_) return;
   drag_to_ = event->position().toPoint();
   update();

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <optional>
 
 #include "graph/chart_model.h"
 #include "ui/chart_painter.h"
@@ -16,6 +17,7 @@ namespace quorvex {
 // dragging a rectangle from its top-left to its bottom-right corner; dragging towards the top
 // or the left undoes the zoom. The view does not change the model itself: it reports the
 // chosen zoom, and animates from the old view to whatever the model shows afterwards.
+// Under the mouse pointer it reads out the nearest point of the series.
 class ChartView : public QWidget {
   Q_OBJECT
 
@@ -34,22 +36,35 @@ class ChartView : public QWidget {
   QByteArray RenderSvg() const;
   QImage RenderImage() const;
 
+  // The index of the series point drawn nearest to pixel inside the plot area; none outside
+  // it or while the series is empty.
+  std::optional<size_t> NearestPoint(const QPointF& pixel) const;
+  // "x: " + x + " <=> f(x): " + f(x) of the point under the pointer, both in the general form;
+  // empty while the pointer is not over the plot area.
+  QString readoutText() const;
+  // Forgets the point under the pointer (a new run has other points).
+  void clearReadout();
+
   QSize sizeHint() const override { return QSize(500, 280); }
   QSize minimumSizeHint() const override { return QSize(80, 60); }
 
  Q_SIGNALS:
   void zoomChosen(const quorvex::ZoomRect& rect);
   void zoomUndoChosen();
+  // The readout text changed; empty when the pointer left the points.
+  void readoutChanged(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void AnimateFrom(const ZoomRect& from);
   ZoomRect RangeOfPixels(const QRect& pixels) const;
+  void SetHovered(std::optional<size_t> index);
 
   const ChartModel& model_;
   QVariantAnimation* animation_;
@@ -60,6 +75,7 @@ class ChartView : public QWidget {
   bool dragging_ = false;
   QPoint press_;
   QPoint drag_to_;
+  std::optional<size_t> hovered_;
 };
 
 }  // namespace quorvex

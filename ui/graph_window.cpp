@@ -1,5 +1,6 @@
 #include "ui/graph_window.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,6 +25,14 @@ void CentreKeepingSize(QWidget* window, const QWidget* over) {
   window->move(frame.topLeft());
 }
 
+QByteArray PngBytes(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png;
+}
+
 }  // namespace
 
 GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* centre_over,
@@ -40,11 +49,31 @@ GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* ce
   top->setFixedHeight(25);
   formula_ = new QLabel(top);
   formula_->setObjectName(QStringLiteral("formula"));
+  readout_ = new QLabel(top);
+  readout_->setObjectName(QStringLiteral("readout"));
+  readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  readout_->setAccessibleName(QStringLiteral("Point under the pointer"));
   auto* top_layout = new QHBoxLayout(top);
   top_layout->setContentsMargins(8, 0, 8, 0);
-  top_layout->addWidget(formula_);
+  top_layout->addWidget(formula_, 1);
+  top_layout->addWidget(readout_);
 
   graph_ = new ChartView(chart_, this);
+  graph_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  struct MenuCommand {
+    const char* name;
+    const char* text;
+    void (GraphWindow::*slot)();
+  };
+  const MenuCommand commands[] = {{"copygraph", "Copy graph", &GraphWindow::copyClick},
+                                  {"savepng", "Save as PNG...", &GraphWindow::savePngClick},
+                                  {"savesvg", "Save as SVG...", &GraphWindow::saveSvgClick}};
+  for (const MenuCommand& command : commands) {
+    auto* action = new QAction(QString::fromLatin1(command.text), graph_);
+    action->setObjectName(QString::fromLatin1(command.name));
+    connect(action, &QAction::triggered, this, command.slot);
+    graph_->addAction(action);
+  }
 
   auto* bottom = new QWidget(this);
   bottom->setObjectName(QStringLiteral("bottom"));
@@ -83,12 +112,14 @@ GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* ce
   connect(graph_, &ChartView::zoomChosen, this,
           [this](const ZoomRect& rect) { chart_.Zoom(rect); });
   connect(graph_, &ChartView::zoomUndoChosen, this, [this] { chart_.UndoZoom(); });
+  connect(graph_, &ChartView::readoutChanged, readout_, &QLabel::setText);
   resize(508, 350);
 }
 
 void GraphWindow::ShowModal(const GraphWindowState& state) {
   formula_->setText(ToQString(state.formula));
   table_->setEnabled(state.table_enabled);
+  graph_->clearReadout();
   CentreKeepingSize(this, centre_over_);
   graph_->update();
   exec();
@@ -102,13 +133,27 @@ void GraphWindow::copyClick() {
   auto* data = new QMimeData;
   data->setData(QStringLiteral("image/svg+xml"), graph_->RenderSvg());
   const QImage image = graph_->RenderImage();
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  data->setData(QStringLiteral("image/png"), png);
+  data->setData(QStringLiteral("image/png"), PngBytes(image));
   data->setImageData(image);
   QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void GraphWindow::savePngClick() {
+  const QString path =
+      WithDefaultSuffix(choose_save_path_(this, QStringLiteral("Save graph as PNG"),
+                                          SuggestedPicturePath(QStringLiteral("graph.png")),
+                                          QStringLiteral("PNG pictures (*.png)")),
+                        QStringLiteral(".png"));
+  if (!path.isEmpty()) SaveFileOrSay(this, path, PngBytes(graph_->RenderImage()));
+}
+
+void GraphWindow::saveSvgClick() {
+  const QString path =
+      WithDefaultSuffix(choose_save_path_(this, QStringLiteral("Save graph as SVG"),
+                                          SuggestedPicturePath(QStringLiteral("graph.svg")),
+                                          QStringLiteral("SVG pictures (*.svg)")),
+                        QStringLiteral(".svg"));
+  if (!path.isEmpty()) SaveFileOrSay(this, path, graph_->RenderSvg());
 }
 
 void GraphWindow::closeClick() { accept(); }

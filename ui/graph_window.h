@@ -5,6 +5,7 @@
 #include "graph/chart_model.h"
 #include "graph/graph_run.h"
 #include "graph/value_table.h"
+#include "ui/save_file.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +16,8 @@ class ChartView;
 class TableStatsWindow;
 
 // TForm6 "Graph": the formula line, the chart of the last run, and the buttons for the table
-// and statistics, the clipboard copy and closing. The chart's zoom is the model's.
+// and statistics, the clipboard copy and closing. The chart's zoom is the model's. The chart's
+// context menu copies it or saves it as PNG or SVG; a readout shows the point under the pointer.
 class GraphWindow : public QDialog {
   Q_OBJECT
 
@@ -28,26 +30,33 @@ class GraphWindow : public QDialog {
   void ShowModal(const GraphWindowState& state);
 
   QLabel* formula() const { return formula_; }
+  QLabel* readout() const { return readout_; }
   ChartView* graph() const { return graph_; }
   QPushButton* table() const { return table_; }
   QPushButton* copy() const { return copy_; }
   QPushButton* closeButton() const { return close_; }
   TableStatsWindow* tableStatsWindow() const { return table_window_; }
+  // Where the saving commands ask for the file; the desktop's save dialog by default.
+  void setSavePathChooser(SavePathChooser chooser) { choose_save_path_ = std::move(chooser); }
 
  public Q_SLOTS:
   void tableClick();
   void copyClick();
+  void savePngClick();
+  void saveSvgClick();
   void closeClick();
 
  private:
   ChartModel& chart_;
   QWidget* centre_over_;
   QLabel* formula_;
+  QLabel* readout_;
   ChartView* graph_;
   QPushButton* table_;
   QPushButton* copy_;
   QPushButton* close_;
   TableStatsWindow* table_window_;
+  SavePathChooser choose_save_path_ = ChooseSavePathByDialog;
 };
 
 }  // namespace quorvex

@@ -8,6 +8,7 @@
 
 #include "ui/graph_window.h"
 #include "ui/reminder_dialog.h"
+#include "ui/table_stats_window.h"
 #include "ui/text_convert.h"
 #include "ui/window_placement.h"
 
@@ -21,7 +22,10 @@ QtGraphHost::QtGraphHost(Calculator& calculator, QProgressBar* bar, QLineEdit* a
       main_window_(main_window),
       reminder_(new ReminderDialog(main_window)),
       graph_window_(
-          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {}
+          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {
+  // The rows are made with the mask in force, which no dialog can change while they show.
+  graph_window_->tableStatsWindow()->setMask(&calculator.mask());
+}
 
 bool QtGraphHost::ConfirmLongRun() {
   CentreOn(reminder_, main_window_);

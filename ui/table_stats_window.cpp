@@ -1,10 +1,13 @@
 #include "ui/table_stats_window.h"
 
+#include <QClipboard>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -12,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/table_csv.h"
 #include "ui/text_convert.h"
 #include "ui/window_placement.h"
 
@@ -94,8 +98,21 @@ TableStatsWindow::TableStatsWindow(const ValueTable& table, QWidget* centre_over
   close_->setToolTip(QStringLiteral("Close form"));
   close_->setDefault(true);
   connect(close_, &QPushButton::clicked, this, &TableStatsWindow::closeClick);
+  // Not default buttons: Enter keeps closing the window.
+  copy_table_ = new QPushButton(QStringLiteral("Copy table"), this);
+  copy_table_->setObjectName(QStringLiteral("copytable"));
+  copy_table_->setToolTip(QStringLiteral("Copy the table to the clipboard"));
+  copy_table_->setAutoDefault(false);
+  connect(copy_table_, &QPushButton::clicked, this, &TableStatsWindow::copyTableClick);
+  save_csv_ = new QPushButton(QStringLiteral("Save as CSV..."), this);
+  save_csv_->setObjectName(QStringLiteral("savecsv"));
+  save_csv_->setToolTip(QStringLiteral("Save the table as a CSV file"));
+  save_csv_->setAutoDefault(false);
+  connect(save_csv_, &QPushButton::clicked, this, &TableStatsWindow::saveCsvClick);
 
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(copy_table_);
+  buttons->addWidget(save_csv_);
   buttons->addStretch(1);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
@@ -155,5 +172,28 @@ void TableStatsWindow::ShowModal() {
 }
 
 void TableStatsWindow::closeClick() { accept(); }
+
+QByteArray TableStatsWindow::Csv() const {
+  const MaskSettings bare{.prefix = std::string(), .mask = std::string(), .suffix = std::string()};
+  const std::string csv = TableCsv(table_.table, mask_ != nullptr ? *mask_ : bare);
+  return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+}
+
+void TableStatsWindow::copyTableClick() {
+  const QByteArray csv = Csv();
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("text/csv"), csv);
+  data->setText(QString::fromUtf8(csv));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TableStatsWindow::saveCsvClick() {
+  const QString path =
+      WithDefaultSuffix(choose_save_path_(this, QStringLiteral("Save table as CSV"),
+                                          SuggestedDocumentPath(QStringLiteral("table.csv")),
+                                          QStringLiteral("CSV files (*.csv)")),
+                        QStringLiteral(".csv"));
+  if (!path.isEmpty()) SaveFileOrSay(this, path, Csv());
+}
 
 }  // namespace quorvex

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "graph/value_table.h"
+#include "settings/mask_settings.h"
+#include "ui/save_file.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -14,7 +16,8 @@ class QTabWidget;
 namespace quorvex {
 
 // TForm13 "Table and stats": the value table of the last run and its statistics on seven
-// pages, filled from the ValueTable each time it opens.
+// pages, filled from the ValueTable each time it opens. The table can be copied to the
+// clipboard or saved as CSV.
 class TableStatsWindow : public QDialog {
   Q_OBJECT
 
@@ -28,9 +31,21 @@ class TableStatsWindow : public QDialog {
 
   QTabWidget* pages() const { return pages_; }
   QPushButton* closeButton() const { return close_; }
+  QPushButton* copyTableButton() const { return copy_table_; }
+  QPushButton* saveCsvButton() const { return save_csv_; }
+
+  // The mask the rows were made with, whose prefix and suffix the CSV leaves out; none keeps
+  // the rows' values whole.
+  void setMask(const MaskSettings* mask) { mask_ = mask; }
+  // The table as CSV (see TableCsv), as copied and saved.
+  QByteArray Csv() const;
+  // Where Save as CSV asks for the file; the desktop's save dialog by default.
+  void setSavePathChooser(SavePathChooser chooser) { choose_save_path_ = std::move(chooser); }
 
  public Q_SLOTS:
   void closeClick();
+  void copyTableClick();
+  void saveCsvClick();
 
  private:
   QWidget* ListPage(const QString& caption, const char* list_name, const QString& label,
@@ -41,6 +56,10 @@ class TableStatsWindow : public QDialog {
   QWidget* centre_over_;
   QTabWidget* pages_;
   QPushButton* close_;
+  QPushButton* copy_table_;
+  QPushButton* save_csv_;
+  const MaskSettings* mask_ = nullptr;
+  SavePathChooser choose_save_path_ = ChooseSavePathByDialog;
 };
 
 }  // namespace quorvex

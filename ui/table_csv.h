@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/mask_settings.h"
+
+namespace quorvex {
+
+// The value table's rows ("x: " + x + " <=> f(x): " + prefix + value + suffix) as CSV in UTF-8:
+// a header line "x;f(x)", then one line per row with x and the value exactly as the table shows
+// them, with the decimal comma; the mask's prefix and suffix are left out, so the columns stay
+// numbers. Fields are separated by ";" and quoted only when they hold ";", a quote or a line
+// break; lines end with CR LF. A row of another form keeps its whole text in the first field.
+std::string TableCsv(const std::vector<std::string>& rows, const MaskSettings& mask);
+
+}  // namespace quorvex
