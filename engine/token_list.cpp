@@ -9,32 +9,32 @@ namespace quorvex {
 
 void Token::SetText(std::string_view text) {
   if (text.size() == 1) {
-    form_ = kCharacter;
-    single_ = text[0];
+    f_.form = kCharacter;
+    f_.single = text[0];
   } else {
     text_.assign(text);
-    form_ = kText;
-    single_ = '\0';
+    f_.form = kText;
+    f_.single = '\0';
   }
-  read_ = kUnread;
-  looked_up_ = false;
+  f_.read = kUnread;
+  f_.looked_up = false;
 }
 
 std::string& Token::MutableText() {
-  if (form_ != kText) Spell();
-  read_ = kUnread;
-  single_ = kUnknownSingle;
-  looked_up_ = false;
+  if (f_.form != kText) Spell();
+  f_.read = kUnread;
+  f_.single = kUnknownSingle;
+  f_.looked_up = false;
   return text_;
 }
 
 void Token::RoundWrittenNumber() {
-  if (!GeneralReadBackInPlace(value_)) {  // "NAN", "INF" and the like are spelled at once
-    AssignGeneral(value_, text_);
-    form_ = kText;
-    read_ = kNoNumber;
-    single_ = '\0';
-    looked_up_ = false;
+  if (!GeneralReadBackInPlace(f_.value)) {  // "NAN", "INF" and the like are spelled at once
+    AssignGeneral(f_.value, text_);
+    f_.form = kText;
+    f_.read = kNoNumber;
+    f_.single = '\0';
+    f_.looked_up = false;
     return;
   }
   // The read value is within a 64-bit rounding of the 15-digit text, so it rounds back to
@@ -44,32 +44,32 @@ void Token::RoundWrittenNumber() {
 
 void Token::ReadText() const {
   const std::optional<long double> read =
-      form_ == kCharacter ? ParseNumber(std::string_view(&single_, 1)) : ParseNumber(text_);
-  read_ = read ? kNumberRead : kNoNumber;
-  value_ = read.value_or(0);
+      f_.form == kCharacter ? ParseNumber(std::string_view(&f_.single, 1)) : ParseNumber(text_);
+  f_.read = read ? kNumberRead : kNoNumber;
+  f_.value = read.value_or(0);
 }
 
 const FunctionRow* Token::Function() const {
-  if (!looked_up_) {
-    function_ = FindFunction(text());
-    looked_up_ = true;
+  if (!f_.looked_up) {
+    f_.function = FindFunction(text());
+    f_.looked_up = true;
   }
-  return function_;
+  return f_.function;
 }
 
 void Token::Spell() const {
-  if (form_ == kNumber) {
-    AssignGeneral(value_, text_);  // reuses the slot's storage
+  if (f_.form == kNumber) {
+    AssignGeneral(f_.value, text_);  // reuses the slot's storage
   } else {
-    text_.assign(1, single_);
+    text_.assign(1, f_.single);
   }
-  form_ = kText;
+  f_.form = kText;
 }
 
 char Token::FindSingle() const {
   const std::string& spelled = text();
-  single_ = spelled.size() == 1 ? spelled[0] : '\0';
-  return single_;
+  f_.single = spelled.size() == 1 ? spelled[0] : '\0';
+  return f_.single;
 }
 
 void TokenList::Remove(int first, int n) {

@@ -24,18 +24,18 @@ class Token {
   Token(const Token&) = default;
   Token(Token&&) = default;
   Token& operator=(const Token& other) {
-    if (other.form_ == kText) text_ = other.text_;
+    if (other.f_.form == kText) text_ = other.text_;
     CopyFields(other);
     return *this;
   }
   Token& operator=(Token&& other) noexcept {
-    if (other.form_ == kText) text_ = std::move(other.text_);
+    if (other.f_.form == kText) text_ = std::move(other.text_);
     CopyFields(other);
     return *this;
   }
 
   const std::string& text() const {
-    if (form_ != kText) Spell();
+    if (f_.form != kText) Spell();
     return text_;
   }
 
@@ -52,8 +52,8 @@ class Token {
   void SetNumber(long double value) {
     // The value a written number holds reads back as itself, so writing it again changes
     // nothing (a lone operand of a group is written back as it was).
-    if (form_ == kNumber && value == value_) return;
-    value_ = value;
+    if (f_.form == kNumber && value == f_.value) return;
+    f_.value = value;
     if (ReadsBackUnchanged(value)) {
       KeepWrittenNumber();
     } else {
@@ -63,54 +63,53 @@ class Token {
 
   // ParseNumber of the text.
   std::optional<long double> Number() const {
-    if (read_ == kUnread) ReadText();
-    if (read_ == kNoNumber) return std::nullopt;
-    return value_;
+    if (f_.read == kUnread) ReadText();
+    if (f_.read == kNoNumber) return std::nullopt;
+    return f_.value;
   }
 
   // Whether the text is the single character c.
   bool Is(char c) const { return Single() == c; }
   // The character of a one-character text, otherwise 0.
-  char Single() const { return single_ == kUnknownSingle ? FindSingle() : single_; }
+  char Single() const { return f_.single == kUnknownSingle ? FindSingle() : f_.single; }
 
   // FindFunction of the text.
   const FunctionRow* Function() const;
 
  private:
-  // Where the text is: in text_, or still to be spelled from value_ or from single_.
+  // Where the text is: in text_, or still to be spelled from the value or the character.
   enum Form : uint8_t { kText, kNumber, kCharacter };
   enum Read : uint8_t { kUnread, kNumberRead, kNoNumber };
-  // single_ after an edit in place: looked up from the text again (a DEL text always is).
+  // The character after an edit in place: looked up from the text again (a DEL text always is).
   static constexpr char kUnknownSingle = '\x7F';
 
-  void CopyFields(const Token& other) {
-    value_ = other.value_;
-    function_ = other.function_;
-    read_ = other.read_;
-    form_ = other.form_;
-    single_ = other.single_;
-    looked_up_ = other.looked_up_;
-  }
-  // The forms of a written number in value_: as it is, or as its read-back.
+  // One plain copy of the fields: vector moves, and no x87 load and store of the value.
+  void CopyFields(const Token& other) { f_ = other.f_; }
+  // The forms of a written number in the value: as it is, or as its read-back.
   void KeepWrittenNumber() {
-    read_ = kNumberRead;
-    form_ = kNumber;
-    single_ = '\0';  // no number text is one operator or bracket
-    looked_up_ = false;
+    f_.read = kNumberRead;
+    f_.form = kNumber;
+    f_.single = '\0';  // no number text is one operator or bracket
+    f_.looked_up = false;
   }
   void RoundWrittenNumber();
   void ReadText() const;
   void Spell() const;
   char FindSingle() const;
 
+  // Everything but the string, copied as one block.
+  struct Fields {
+    // The number read, or in kNumber form the written one (its read spells the same text).
+    long double value = 0;
+    const FunctionRow* function = nullptr;  // while looked_up
+    Read read = kUnread;
+    Form form = kText;
+    char single = '\0';
+    bool looked_up = false;
+  };
+
   mutable std::string text_;
-  // The number read, or in kNumber form the written one (its read spells the same text).
-  mutable long double value_ = 0;
-  mutable const FunctionRow* function_ = nullptr;
-  mutable Read read_ = kUnread;
-  mutable Form form_ = kText;
-  mutable char single_ = '\0';
-  mutable bool looked_up_ = false;
+  mutable Fields f_;
 };
 
 // A fixed-capacity list of token texts. Slots at or beyond count hold stale texts.
