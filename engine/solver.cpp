@@ -200,10 +200,17 @@ bool Solver::ReduceStretch() {
 
   const auto first_value = first < tokens.count ? tokens[first].Number() : std::nullopt;
   if (!first_value) return Fail(messages::kFirstOperandNaN);
-  // The sum runs in a local, which stays in a register; ans follows it at every end.
-  long double sum = *first_value;
-
   int k = first + 1;
+  if (k >= tokens.count - 1 || EndsStretch(tokens[k])) {
+    // A lone operand, as in sin[x]: written back as it is. Apart from the loop below, the
+    // value never has to be spilled around a call.
+    state_.ans = *first_value;
+    tokens[first].SetNumber(*first_value);
+    return true;
+  }
+
+  // The sum runs in a local; ans follows it at every end.
+  long double sum = *first_value;
   while (k < tokens.count - 1) {
     const Token& op = tokens[k];
     if (EndsStretch(op)) break;
