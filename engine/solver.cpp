@@ -107,8 +107,10 @@ bool Solver::RunCycles() {
 }
 
 void Solver::RecordStep() {
-  out_.steps.push_back("Step " + std::to_string(state_.step_count + 1) + ": " +
-                       state_.working.Joined());
+  std::string& line = out_.steps.emplace_back("Step ");
+  line += std::to_string(state_.step_count + 1);
+  line += ": ";
+  state_.working.AppendJoined(line);
   ++state_.step_count;
 }
 

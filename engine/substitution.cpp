@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 #include "engine/messages.h"
+#include "engine/name_index.h"
 #include "engine/solver.h"
 #include "engine/tokenizer.h"
 #include "library/constant_table.h"
@@ -10,9 +11,10 @@ bool Solver::SubstituteSymbols() {
   TokenList& tokens = state_.working;
   int splices = 0;
   int i = 0;
+  static const NameIndex<ConstantRow> constants(ConstantTable());
   while (i < tokens.count) {
-    const std::string& token = tokens[i].text();
-    if (const ConstantRow* constant = FindConstant(token)) {
+    const std::string_view token = tokens[i].View();
+    if (const ConstantRow* constant = constants.Find(token)) {
       tokens[i].SetText(constant->value);
       ++i;
     } else if (token == "ans") {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/number_text.h"
+#include "engine/name_index.h"
 #include "library/function_table.h"
 
 namespace quorvex {
@@ -51,7 +52,8 @@ void Token::ReadText() const {
 
 const FunctionRow* Token::Function() const {
   if (!f_.looked_up) {
-    f_.function = FindFunction(text());
+    static const NameIndex<FunctionRow> functions(FunctionTable());
+    f_.function = functions.Find(View());
     f_.looked_up = true;
   }
   return f_.function;
@@ -85,8 +87,12 @@ void TokenList::CopyFrom(const TokenList& other) {
 
 std::string TokenList::Joined() const {
   std::string line;
-  for (int i = 0; i < count; ++i) line += slots[i].text();
+  AppendJoined(line);
   return line;
+}
+
+void TokenList::AppendJoined(std::string& line) const {
+  for (int i = 0; i < count; ++i) line += slots[i].View();
 }
 
 }  // namespace quorvex

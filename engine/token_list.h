@@ -39,6 +39,13 @@ class Token {
     return text_;
   }
 
+  // The text as a view, without spelling a one-character text into the string; valid until
+  // the token changes.
+  std::string_view View() const {
+    if (f_.form == kCharacter) return std::string_view(&f_.single, 1);
+    return text();
+  }
+
   void SetText(std::string_view text);
   Token& operator=(std::string_view text) {
     SetText(text);
@@ -128,6 +135,7 @@ struct TokenList {
   void CopyFrom(const TokenList& other);
   // All tokens joined without separator, as a step line shows them.
   std::string Joined() const;
+  void AppendJoined(std::string& line) const;
 };
 
 }  // namespace quorvex

@@ -26,6 +26,7 @@ std::string Describe(const std::optional<long double>& value) {
 
 // What a token must give: its text and ParseNumber of that text.
 void ExpectConsistent(const Token& token, const std::string& text) {
+  EXPECT_EQ(token.View(), text);
   EXPECT_EQ(Describe(token.Number()), Describe(ParseNumber(text))) << text;
   EXPECT_EQ(token.text(), text);
   EXPECT_EQ(Describe(token.Number()), Describe(ParseNumber(text))) << text;
