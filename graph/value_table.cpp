@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::string_view kRowSeparator = " <=> f(x): ";
 
-// The sign-change row between the previous point and the current one: the zero lies between.
 // MaskedText appended to row; an empty pattern is FormatGeneral, written in place.
 void AppendMasked(const MaskSettings& mask, long double value, std::string& row) {
   if (!mask.mask.empty()) {
@@ -22,6 +21,14 @@ void AppendMasked(const MaskSettings& mask, long double value, std::string& row)
   row += mask.suffix;
 }
 
+// rows = {row}, reusing the storage of the first old row: a rising run replaces its single
+// max row at every point.
+void KeepOnly(std::vector<std::string>& rows, const std::string& row) {
+  rows.resize(1);
+  rows[0] = row;
+}
+
+// The sign-change row between the previous point and the current one: the zero lies between.
 std::string SignChangeRow(long double prev_x, long double current_x, const MaskSettings& mask) {
   std::string row = "x: ";
   AppendGeneral(prev_x, row);
@@ -105,14 +112,20 @@ void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSetting
   }
 
   if (y >= max_y) {
-    if (y > max_y) max.clear();
+    if (y > max_y) {
+      KeepOnly(max, row);
+    } else {
+      max.push_back(row);
+    }
     max_y = y;
-    max.push_back(row);
   }
   if (y <= min_y) {
-    if (y < min_y) min.clear();
+    if (y < min_y) {
+      KeepOnly(min, row);
+    } else {
+      min.push_back(row);
+    }
     min_y = y;
-    min.push_back(row);
   }
 
   if (y == 0) {
