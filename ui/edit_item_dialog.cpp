@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
+
 namespace quorvex {
 
 EditItemDialog::EditItemDialog(QWidget* parent) : QDialog(parent) {
@@ -42,6 +44,7 @@ EditItemDialog::EditItemDialog(QWidget* parent) : QDialog(parent) {
   connect(edit_, &QLineEdit::textChanged, this, &EditItemDialog::editChange);
   connect(replace_, &QPushButton::clicked, this, &EditItemDialog::replaceClick);
   connect(cancel_, &QPushButton::clicked, this, &EditItemDialog::cancelClick);
+  NameControls(this);
 }
 
 std::optional<QString> EditItemDialog::Edit(const QString& text) {

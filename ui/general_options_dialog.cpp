@@ -14,6 +14,7 @@
 #include "settings/data_files.h"
 #include "settings/expression_log.h"
 #include "settings/messages.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
 #include "ui/text_convert.h"
 
@@ -140,6 +141,7 @@ GeneralOptionsDialog::GeneralOptionsDialog(Calculator& calculator, Notifier& not
           &GeneralOptionsDialog::numbersysChange);
 
   showSettings(calculator_.general());
+  NameControls(this);
 }
 
 bool GeneralOptionsDialog::loadLogViewer() {

@@ -19,6 +19,7 @@
 #include "common/line_file.h"
 #include "settings/data_files.h"
 #include "settings/messages.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
 #include "ui/text_convert.h"
 
@@ -165,7 +166,9 @@ GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifie
     // Two columns of label and swatch: graph and back colour left, grid and point right.
     const int row = i % 2;
     const int column = (i / 2) * 3;
-    colorgrid->addWidget(new QLabel(QString::fromLatin1(swatchnames[i].second)), row, column);
+    auto* swatchlabel = new QLabel(QString::fromLatin1(swatchnames[i].second));
+    swatchlabel->setBuddy(swatch);
+    colorgrid->addWidget(swatchlabel, row, column);
     colorgrid->addWidget(swatch, row, column + 1);
     const auto which = static_cast<Swatch>(i);
     connect(swatch, &QPushButton::clicked, this, [this, which] { swatchClick(which); });
@@ -181,6 +184,8 @@ GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifie
   udpercent_->setObjectName(QStringLiteral("udpercent"));
   QToolButton* up = MakeArrow("udpercentup", Qt::UpArrow);
   QToolButton* down = MakeArrow("udpercentdown", Qt::DownArrow);
+  up->setAccessibleName(QStringLiteral("Increase 3D percent"));
+  down->setAccessibleName(QStringLiteral("Decrease 3D percent"));
   auto* arrows = new QVBoxLayout(udpercent_);
   arrows->setContentsMargins(0, 0, 0, 0);
   arrows->setSpacing(0);
@@ -190,7 +195,10 @@ GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifie
   auto* threedrow = new QHBoxLayout(threedbox);
   threedrow->addWidget(dcheck_);
   threedrow->addSpacing(24);
-  threedrow->addWidget(new QLabel(QStringLiteral("3D%:")));
+  auto* percentlabel = new QLabel(QStringLiteral("3D%:"));
+  percentlabel->setBuddy(percent_);
+  percent_->setAccessibleName(QStringLiteral("3D percent"));
+  threedrow->addWidget(percentlabel);
   threedrow->addWidget(percent_);
   threedrow->addWidget(udpercent_);
   threedrow->addStretch();
@@ -228,6 +236,7 @@ GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifie
   connect(down, &QToolButton::clicked, this, [this] { udpercentClick(-kPercentStep); });
 
   showSettings(calculator_.graph());
+  NameControls(this);
 }
 
 void GraphOptionsDialog::setVisible(bool visible) {

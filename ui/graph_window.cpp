@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/chart_view.h"
 #include "ui/table_stats_window.h"
 #include "ui/text_convert.h"
@@ -114,6 +115,7 @@ GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* ce
   connect(graph_, &ChartView::zoomUndoChosen, this, [this] { chart_.UndoZoom(); });
   connect(graph_, &ChartView::readoutChanged, readout_, &QLabel::setText);
   resize(508, 350);
+  NameControls(this);
 }
 
 void GraphWindow::ShowModal(const GraphWindowState& state) {

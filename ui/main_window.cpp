@@ -22,6 +22,7 @@
 #include "library/function_table.h"
 #include "settings/expression_log.h"
 #include "settings/messages.h"
+#include "ui/accessible_names.h"
 #include "ui/answer_panel.h"
 #include "ui/constants_browser.h"
 #include "ui/desktop_links.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(Calculator& calculator, MainWindowOptions options, QWidge
   ConnectControls();
   ConnectDialogs();
   timer_->start();
+  NameControls(this);
 }
 
 MainWindow::~MainWindow() {

@@ -11,6 +11,7 @@
 #include "common/line_file.h"
 #include "settings/data_files.h"
 #include "settings/messages.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
 #include "ui/text_convert.h"
 
@@ -81,6 +82,7 @@ MaskOptionsDialog::MaskOptionsDialog(Calculator& calculator, Notifier& notifier,
   }
 
   showSettings(calculator_.mask());
+  NameControls(this);
 }
 
 void MaskOptionsDialog::setSample(long double sample) {

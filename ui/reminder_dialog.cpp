@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
+
 namespace quorvex {
 
 ReminderDialog::ReminderDialog(QWidget* parent) : QDialog(parent) {
@@ -56,6 +58,7 @@ ReminderDialog::ReminderDialog(QWidget* parent) : QDialog(parent) {
 
   connect(continue2_, &QPushButton::clicked, this, &ReminderDialog::continue2Click);
   connect(stop_, &QPushButton::clicked, this, &ReminderDialog::stopClick);
+  NameControls(this);
 }
 
 bool ReminderDialog::Ask() {

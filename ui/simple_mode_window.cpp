@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "ui/accessible_names.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 
@@ -65,6 +66,7 @@ SimpleModeWindow::SimpleModeWindow(MainWindow& main)
   input_->installEventFilter(this);
   connect(solve_, &QToolButton::clicked, this, &SimpleModeWindow::solveClick);
   connect(standardmode_, &QToolButton::clicked, this, &SimpleModeWindow::standardmodeClick);
+  NameControls(this);
 }
 
 void SimpleModeWindow::Enter(const QString& text) {

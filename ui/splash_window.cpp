@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/icons.h"
 #include "ui/window_placement.h"
 
@@ -29,6 +30,7 @@ SplashWindow::SplashWindow(int duration_ms, QWidget* parent)
   timer_->setObjectName(QStringLiteral("timer"));
   timer_->setInterval(duration_ms);
   connect(timer_, &QTimer::timeout, this, &SplashWindow::timerTimer);
+  NameControls(this);
 }
 
 void SplashWindow::ShowModal() {

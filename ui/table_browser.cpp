@@ -13,6 +13,7 @@
 #include <cctype>
 #include <numeric>
 
+#include "ui/accessible_names.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -109,6 +110,7 @@ TableBrowser::TableBrowser(BrowserContent content, Notifier& notifier, QWidget* 
   connect(search_, &QLineEdit::textChanged, this, &TableBrowser::searchChange);
   connect(go_, &QPushButton::clicked, this, &TableBrowser::goClick);
   connect(close_, &QPushButton::clicked, this, &TableBrowser::hide);
+  NameControls(this);
 }
 
 void TableBrowser::showEvent(QShowEvent* event) {

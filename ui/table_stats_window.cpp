@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/accessible_names.h"
 #include "ui/table_csv.h"
 #include "ui/text_convert.h"
 #include "ui/window_placement.h"
@@ -110,6 +111,8 @@ TableStatsWindow::TableStatsWindow(const ValueTable& table, QWidget* centre_over
   save_csv_->setAutoDefault(false);
   connect(save_csv_, &QPushButton::clicked, this, &TableStatsWindow::saveCsvClick);
 
+  QWidget::setTabOrder(save_csv_, close_);  // left to right, as they stand
+
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(copy_table_);
   buttons->addWidget(save_csv_);
@@ -121,6 +124,7 @@ TableStatsWindow::TableStatsWindow(const ValueTable& table, QWidget* centre_over
   // Wide enough for all seven tabs, so none hides behind scroll arrows.
   pages_->setUsesScrollButtons(false);
   setFixedSize(std::max(480, pages_->tabBar()->sizeHint().width() + 40), 400);
+  NameControls(this);
 }
 
 QLineEdit* TableStatsWindow::CountBox(const char* name, QWidget* parent) {
@@ -141,8 +145,11 @@ QWidget* TableStatsWindow::ListPage(const QString& caption, const char* list_nam
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* count_row = new QHBoxLayout;
-  count_row->addWidget(new QLabel(label, group));
-  count_row->addWidget(CountBox(count_name, group), 1);
+  auto* count_label = new QLabel(label, group);
+  QLineEdit* count = CountBox(count_name, group);
+  count_label->setBuddy(count);
+  count_row->addWidget(count_label);
+  count_row->addWidget(count, 1);
   auto* group_layout = new QVBoxLayout(group);
   group_layout->addWidget(list, 1);
   group_layout->addLayout(count_row);

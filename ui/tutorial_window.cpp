@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/icons.h"
 
 namespace quorvex {
@@ -201,6 +202,7 @@ TutorialWindow::TutorialWindow(int constant_count, int function_count, QWidget* 
   layout->addWidget(tutorial_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  NameControls(this);
 }
 
 void TutorialWindow::closeClick() { close(); }

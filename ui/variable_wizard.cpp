@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
+
 namespace quorvex {
 
 VariableWizard::VariableWizard(QWidget* parent) : QDialog(parent) {
@@ -19,11 +21,15 @@ VariableWizard::VariableWizard(QWidget* parent) : QDialog(parent) {
   assignment_->setObjectName(QStringLiteral("assignment"));
   auto* box = new QGroupBox(QStringLiteral("Create a new variable"));
   auto* boxlayout = new QVBoxLayout(box);
-  boxlayout->addWidget(new QLabel(QStringLiteral("Please insert a name for the new variable")));
+  auto* declarationlabel = new QLabel(QStringLiteral("Please insert a name for the new variable"));
+  declarationlabel->setBuddy(declaration_);
+  boxlayout->addWidget(declarationlabel);
   boxlayout->addWidget(declaration_);
   boxlayout->addSpacing(6);
-  boxlayout->addWidget(
-      new QLabel(QStringLiteral("Please insert an expression for the new variable")));
+  auto* assignmentlabel =
+      new QLabel(QStringLiteral("Please insert an expression for the new variable"));
+  assignmentlabel->setBuddy(assignment_);
+  boxlayout->addWidget(assignmentlabel);
   boxlayout->addWidget(assignment_);
 
   create_ = new QPushButton(QStringLiteral("Create"));
@@ -51,6 +57,7 @@ VariableWizard::VariableWizard(QWidget* parent) : QDialog(parent) {
   connect(close, &QPushButton::clicked, this, &VariableWizard::reject);
   connect(declaration_, &QLineEdit::textChanged, this, &VariableWizard::editChange);
   connect(assignment_, &QLineEdit::textChanged, this, &VariableWizard::editChange);
+  NameControls(this);
 }
 
 void VariableWizard::disableCreate() { create_->setEnabled(false); }

@@ -9,6 +9,7 @@
 #include "common/line_file.h"
 #include "settings/messages.h"
 #include "settings/variable_store.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
 #include "ui/text_convert.h"
 #include "ui/variable_wizard.h"
@@ -77,6 +78,7 @@ VariablesDialog::VariablesDialog(Calculator& calculator, Notifier& notifier, QWi
   connect(wizard_, &VariableWizard::variableCreated, this, &VariablesDialog::wizardCreate);
 
   showStore(calculator_.variables());
+  NameControls(this);
 }
 
 void VariablesDialog::setVisible(bool visible) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/link_label.h"
 
 namespace quorvex {
@@ -60,6 +61,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
   connect(links_[1], &LinkLabel::clicked, this, &WelcomeWindow::link2Click);
   connect(links_[2], &LinkLabel::clicked, this, &WelcomeWindow::link3Click);
   connect(links_[3], &LinkLabel::clicked, this, &WelcomeWindow::link4Click);
+  NameControls(this);
 }
 
 LinkLabel* WelcomeWindow::link(int number) const {
