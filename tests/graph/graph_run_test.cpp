@@ -291,5 +291,89 @@ TEST(RunGraph, AFaultInsideAFormulaEndsTheRunWithThePointsSoFar) {
   EXPECT_TRUE(f.host.windows.empty());
 }
 
+// The run writes the sum and area texts once: they must show the points so far however the run
+// ends, also to a window that looks while the run waits for the user or when it is shown.
+class SumWatchingHost : public RecordingHost {
+ public:
+  SumWatchingHost(FakeClock& clock, const ValueTable& table)
+      : RecordingHost(clock), table_(table) {}
+  bool ConfirmLongRun() override {
+    seen.push_back("asked " + table_.sum + " " + table_.area);
+    return RecordingHost::ConfirmLongRun();
+  }
+  void ShowGraphWindow(std::string_view answer) override {
+    seen.push_back("shown " + table_.sum + " " + table_.area);
+    RecordingHost::ShowGraphWindow(answer);
+  }
+  std::vector<std::string> seen;
+
+ private:
+  const ValueTable& table_;
+};
+
+TEST(RunGraph, EveryEndLeavesTheSumAndAreaOfThePointsSoFar) {
+  const struct {
+    const char* name;
+    const char* expression;
+    uint32_t calc_ms;  // 4000 brings a reminder after the third x
+    std::deque<bool> answers;
+    bool throws;
+    const char* sum;
+    const char* area;
+    std::vector<std::string> seen;
+  } rows[] = {
+      {"completed", "x-5", 0, {}, false, "5", "25", {"shown 5 25"}},
+      {"continued at a reminder",
+       "x-5",
+       4000,
+       {true},
+       false,
+       "5",
+       "25",
+       {"asked -9 9", "asked -9 11", "asked 0 20", "shown 5 25"}},
+      {"stopped at a reminder", "x-5", 4000, {false}, false, "-9", "9", {"asked -9 9"}},
+      {"a solve fails at the fifth x",
+       "1/(x-5)",
+       0,
+       {},
+       false,
+       "-2,08333333333333",
+       "2,08333333333333",
+       {}},
+      {"a fault ends the run", "rec[x-3]", 0, {}, true, "-1,5", "1,5", {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    GraphRunFixture f;
+    f.table.sum = "old";
+    SumWatchingHost host(f.clock, f.table);
+    host.calc_ms = row.calc_ms;
+    host.answers = row.answers;
+    const SolveSettings settings{f.general, f.mask, f.variables};
+    Solver solver(*f.engine, settings, f.output);
+    solver.BeginSolve();
+    ASSERT_EQ(solver.Prepare(row.expression), PrepareResult::kGraphRun);
+    const GraphRunContext run{*f.engine, solver,  f.output, f.graph, f.general, f.mask,
+                              f.chart,   f.table, f.window, f.clock, host};
+    if (row.throws) {
+      EXPECT_THROW(RunGraph(run, row.expression, f.points), UntrappedFault);
+    } else {
+      RunGraph(run, row.expression, f.points);
+    }
+    EXPECT_EQ(f.table.sum, row.sum);
+    EXPECT_EQ(f.table.area, row.area);
+    EXPECT_EQ(host.seen, row.seen);
+  }
+}
+
+TEST(RunGraph, ARunWithoutPointsKeepsTheSumAndAreaOfThePreviousOne) {
+  GraphRunFixture f;
+  ASSERT_TRUE(f.Run("x"));
+  f.graph.start = "11";
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.table.sum, "55");
+  EXPECT_EQ(f.table.area, "55");
+}
+
 }  // namespace
 }  // namespace quorvex
