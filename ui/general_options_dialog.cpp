@@ -163,8 +163,8 @@ void GeneralOptionsDialog::setVisible(bool visible) {
 
 void GeneralOptionsDialog::done(int result) {
   QDialog::done(result);
-  if (!LoadGeneralSettings(calculator_.data_dir().File(kGeneralFile), calculator_.general())) {
-    ReportUnreadableFile(notifier_, CouldNotOpenMessage(kGeneralFile));
+  if (!ReloadRecordFile(notifier_, &LoadGeneralSettings, calculator_.data_dir(), kGeneralFile,
+                        calculator_.general())) {
     Q_EMIT reloadFailed();
   }
   showSettings(calculator_.general());
@@ -172,12 +172,9 @@ void GeneralOptionsDialog::done(int result) {
 
 void GeneralOptionsDialog::okClick() {
   const GeneralSettings edited = editedSettings();
-  try {
-    SaveGeneralSettings(calculator_.data_dir().File(kGeneralFile), edited);
-  } catch (const FileWriteError& error) {
-    notifier_.ShowErrorReport(error.what());
+  if (!SaveRecordFile(notifier_, &SaveGeneralSettings, calculator_.data_dir(), kGeneralFile,
+                      edited))
     return;
-  }
   calculator_.general() = edited;
   Q_EMIT applied();
   accept();

@@ -246,8 +246,8 @@ void GraphOptionsDialog::setVisible(bool visible) {
 
 void GraphOptionsDialog::done(int result) {
   QDialog::done(result);
-  if (!LoadGraphSettings(calculator_.data_dir().File(kGraphFile), calculator_.graph())) {
-    ReportUnreadableFile(notifier_, CouldNotOpenMessage(kGraphFile));
+  if (!ReloadRecordFile(notifier_, &LoadGraphSettings, calculator_.data_dir(), kGraphFile,
+                        calculator_.graph())) {
     Q_EMIT reloadFailed();
   }
   showSettings(calculator_.graph());
@@ -255,12 +255,8 @@ void GraphOptionsDialog::done(int result) {
 
 void GraphOptionsDialog::okClick() {
   const GraphSettings edited = editedSettings();
-  try {
-    SaveGraphSettings(calculator_.data_dir().File(kGraphFile), edited);
-  } catch (const FileWriteError& error) {
-    notifier_.ShowErrorReport(error.what());
+  if (!SaveRecordFile(notifier_, &SaveGraphSettings, calculator_.data_dir(), kGraphFile, edited))
     return;
-  }
   calculator_.graph() = edited;
   Q_EMIT applied();
   accept();

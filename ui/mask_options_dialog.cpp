@@ -97,8 +97,8 @@ void MaskOptionsDialog::setVisible(bool visible) {
 
 void MaskOptionsDialog::done(int result) {
   QDialog::done(result);
-  if (!LoadMaskSettings(calculator_.data_dir().File(kMaskFile), calculator_.mask())) {
-    ReportUnreadableFile(notifier_, CouldNotOpenMessage(kMaskFile));
+  if (!ReloadRecordFile(notifier_, &LoadMaskSettings, calculator_.data_dir(), kMaskFile,
+                        calculator_.mask())) {
     Q_EMIT reloadFailed();
   }
   showSettings(calculator_.mask());
@@ -106,12 +106,8 @@ void MaskOptionsDialog::done(int result) {
 
 void MaskOptionsDialog::okClick() {
   const MaskSettings edited = editedSettings();
-  try {
-    SaveMaskSettings(calculator_.data_dir().File(kMaskFile), edited);
-  } catch (const FileWriteError& error) {
-    notifier_.ShowErrorReport(error.what());
+  if (!SaveRecordFile(notifier_, &SaveMaskSettings, calculator_.data_dir(), kMaskFile, edited))
     return;
-  }
   calculator_.mask() = edited;
   Q_EMIT applied();
   accept();
