@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 
 #include "app/calculator.h"
@@ -9,6 +10,9 @@
 
 // The calculator window. The data files are read from bin/ of the working directory.
 int main(int argc, char* argv[]) {
+  // A save past the file-size limit must fail like any other write (and be reported), not end
+  // the program with SIGXFSZ.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvex"));
   // Ties the windows to the installed desktop entry and icon (the Wayland app id).
