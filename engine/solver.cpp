@@ -7,6 +7,7 @@
 #include "engine/answer_format.h"
 #include "engine/messages.h"
 #include "engine/tokenizer.h"
+#include "library/function_table.h"
 
 namespace quorvex {
 namespace {
@@ -120,7 +121,8 @@ void Solver::RemoveRedundantParentheses() {
   while (i < tokens.count) {
     if (i + 2 < tokens.count && IsToken(tokens[i], '(') && IsToken(tokens[i + 2], ')')) {
       tokens[i] = std::move(tokens[i + 1]);
-      tokens.Remove(i + 1, 2);
+      if (recording_) slot_of_[i] = slot_of_[i + 1];
+      RemoveTokens(i + 1, 2);
     } else {
       ++i;
     }
@@ -183,8 +185,16 @@ bool Solver::ReduceStretch() {
       } catch (const FloatFault&) {
         return Fail(messages::OperatorNaN(op.text()));
       }
+      if (recording_) {
+        const char c = op.Single();
+        const TapeOp::Kind kind =
+            c == '^' ? TapeOp::kPower : (c == '*' ? TapeOp::kMul : TapeOp::kDiv);
+        const int16_t out = NewSlot(0);
+        Record(kind, out, slot_of_[k - 1], slot_of_[k + 1]);
+        slot_of_[k - 1] = out;
+      }
       tokens[k - 1].SetNumber(result);
-      tokens.Remove(k, 2);
+      RemoveTokens(k, 2);
     }
     return true;
   };
@@ -207,12 +217,18 @@ bool Solver::ReduceStretch() {
     // A lone operand, as in sin[x]: written back as it is. Apart from the loop below, the
     // value never has to be spilled around a call.
     state_.ans = *first_value;
+    if (recording_) {
+      const int16_t out = NewSlot(0);
+      Record(TapeOp::kLone, out, slot_of_[first], 0);
+      slot_of_[first] = out;
+    }
     tokens[first].SetNumber(*first_value);
     return true;
   }
 
   // The sum runs in a local; ans follows it at every end.
   long double sum = *first_value;
+  if (recording_) Record(TapeOp::kSumBegin, 0, slot_of_[first], 0);
   while (k < tokens.count - 1) {
     const Token& op = tokens[k];
     if (EndsStretch(op)) break;
@@ -230,10 +246,146 @@ bool Solver::ReduceStretch() {
       state_.ans = sum;
       return Fail(messages::OperatorNaN(op.text()));
     }
-    tokens.Remove(k, 2);
+    if (recording_) Record(plus ? TapeOp::kAdd : TapeOp::kSub, 0, 0, slot_of_[k + 1]);
+    RemoveTokens(k, 2);
   }
   state_.ans = sum;
+  if (recording_) {
+    const int16_t out = NewSlot(0);
+    Record(TapeOp::kSumEnd, out, 0, 0);
+    slot_of_[first] = out;
+  }
   tokens[first].SetNumber(sum);
+  return true;
+}
+
+bool Solver::RunGraphCycles(bool& replayed) {
+  replayed = false;
+  if (tape_state_ == TapeState::kReady) {
+    if (Replay()) {
+      replayed = true;
+      return true;
+    }
+    return RunCycles();
+  }
+  if (tape_state_ == TapeState::kOff) return RunCycles();
+
+  tape_.clear();
+  tape_args_.clear();
+  tape_values_.assign(1, 0);
+  const TokenList& tokens = state_.working;
+  for (int i = 0; i < tokens.count; ++i) {
+    const auto value = tokens[i].Number();
+    slot_of_[i] = value ? NewSlot(*value) : -1;
+  }
+  for (const int slot : state_.x_positions) slot_of_[slot] = 0;
+  recording_ = true;
+  bool done = false;
+  try {
+    done = RunCycles();
+  } catch (...) {
+    recording_ = false;
+    tape_state_ = TapeState::kOff;
+    throw;
+  }
+  recording_ = false;
+  // A run that failed at its first x ends there; one drawing random numbers cannot replay.
+  tape_state_ = done && tape_state_ == TapeState::kUnrecorded ? TapeState::kReady : TapeState::kOff;
+  tape_group_start_ = state_.group_start;
+  tape_group_changed_ = state_.group_changed;
+  tape_last_cycle_count_ = state_.last_cycle_count;
+  return done;
+}
+
+int16_t Solver::NewSlot(long double value) {
+  tape_values_.push_back(value);
+  return static_cast<int16_t>(tape_values_.size() - 1);
+}
+
+void Solver::Record(TapeOp::Kind kind, int out, int a, int b, const FunctionRow* row) {
+  // The random functions draw from the generators, so their results differ from x to x.
+  if (row != nullptr && (row->name == "rand" || row->name == "randr" || row->name == "randg")) {
+    tape_state_ = TapeState::kOff;
+  }
+  if (a < 0 || (kind != TapeOp::kCall && b < 0)) tape_state_ = TapeState::kOff;
+  TapeOp& op = tape_.emplace_back();
+  op.kind = kind;
+  op.out = static_cast<int16_t>(out);
+  op.a = static_cast<int16_t>(a);
+  op.b = static_cast<int16_t>(b);
+  op.row = row;
+  if (kind == TapeOp::kCall) {
+    for (int j = 0; j < b; ++j) {
+      if (tape_args_[a + j] < 0) tape_state_ = TapeState::kOff;
+    }
+    if (call_values_.size() < static_cast<size_t>(b)) call_values_.resize(b);
+  }
+}
+
+void Solver::RemoveTokens(int first, int n) {
+  if (recording_) {
+    for (int i = first; n > 0 && i + n < state_.working.count; ++i) slot_of_[i] = slot_of_[i + n];
+  }
+  state_.working.Remove(first, n);
+}
+
+// The recorded operations on the current x. Every value is rounded where the cycles write it
+// into a token, in place and with the same function; false, with the state untouched, where
+// the cycles would fail, fault or write no number. Every value read is finite (a token's number
+// is), so the checked arithmetic faults exactly where its result is infinite or NaN, which the
+// rounding refuses: the plain operations suffice, and the cycles then report the fault.
+bool Solver::Replay() {
+  const auto x = state_.working[state_.x_positions.front()].Number();
+  if (!x) return false;
+  long double* v = tape_values_.data();
+  v[0] = *x;
+  long double sum = 0;
+  long double ans = 0;
+  try {
+    for (const TapeOp& op : tape_) {
+      long double& out = v[op.out];
+      switch (op.kind) {
+        case TapeOp::kPower:
+          out = std::pow(v[op.a], v[op.b]);
+          break;
+        case TapeOp::kMul:
+          out = v[op.a] * v[op.b];
+          break;
+        case TapeOp::kDiv:
+          out = v[op.a] / v[op.b];
+          break;
+        case TapeOp::kSumBegin:
+          sum = v[op.a];
+          continue;
+        case TapeOp::kAdd:
+          sum += v[op.b];
+          continue;
+        case TapeOp::kSub:
+          sum -= v[op.b];
+          continue;
+        case TapeOp::kSumEnd:
+          ans = sum;
+          out = sum;
+          break;
+        case TapeOp::kLone:
+          ans = v[op.a];
+          out = ans;
+          break;
+        case TapeOp::kCall:
+          for (int j = 0; j < op.b; ++j) call_values_[j] = v[tape_args_[op.a + j]];
+          ans = op.row->impl(FunctionArgs{call_values_.data(), op.b, state_.random});
+          out = ans;
+          break;
+      }
+      if (!GeneralReadBackInPlace(out)) return false;
+    }
+  } catch (...) {
+    return false;  // the cycles meet the same fault and report it
+  }
+  state_.ans = ans;
+  state_.group_start = tape_group_start_;
+  state_.group_changed = tape_group_changed_;
+  state_.last_cycle_count = tape_last_cycle_count_;
   return true;
 }
 

@@ -88,9 +88,15 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
       paused_ms += static_cast<uint32_t>(run.clock.TickCount() - pause_start);
     }
 
-    if (!run.solver.RunCycles()) return false;
+    bool replayed = false;
+    if (!run.solver.RunGraphCycles(replayed)) return false;
     const long double y = engine.ans;
     if (OutsideDouble(x) || OutsideDouble(y)) {
+      // The run ends with the tokens the cycles leave, which a replay did not reduce.
+      if (replayed) {
+        engine.last_cycle_count = 0;
+        if (!run.solver.RunCycles()) return false;
+      }
       return fail(graph_messages::PointOutOfRange(FormatGeneral(x), FormatGeneral(y)));
     }
 
@@ -101,7 +107,11 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
       run.table.current_x = x;
       run.table.AddTableRow(y, series.PointCount(), run.mask);
     }
-    engine.working.CopyFrom(engine.saved);
+    if (replayed) {
+      for (const int slot : engine.x_positions) engine.working[slot] = engine.saved[slot];
+    } else {
+      engine.working.CopyFrom(engine.saved);
+    }
     const size_t position = series.PointCount() + 1;
     run.host.SetGaugePosition(position > static_cast<size_t>(std::numeric_limits<int>::max())
                                   ? std::numeric_limits<int>::max()
