@@ -304,7 +304,7 @@ int16_t Solver::NewSlot(long double value) {
 
 void Solver::Record(TapeOp::Kind kind, int out, int a, int b, const FunctionRow* row) {
   // The random functions draw from the generators, so their results differ from x to x.
-  if (row != nullptr && (row->name == "rand" || row->name == "randr" || row->name == "randg")) {
+  if (row != nullptr && DrawsRandomNumbers(*row)) {
     tape_state_ = TapeState::kOff;
   }
   if (a < 0 || (kind != TapeOp::kCall && b < 0)) tape_state_ = TapeState::kOff;

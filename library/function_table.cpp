@@ -426,6 +426,10 @@ std::string_view FunctionDescription(std::string_view name) {
   return row != nullptr ? row->description : std::string_view();
 }
 
+bool DrawsRandomNumbers(const FunctionRow& row) {
+  return row.impl == SingleRand || row.impl == MultiRandr || row.impl == MultiRandg;
+}
+
 std::string FormulaLine(const FunctionRow& row) {
   std::string line(row.name);
   line += '[';

@@ -47,6 +47,9 @@ std::string_view FunctionCategoryName(std::string_view code);
 // The description of a name, or an empty text.
 std::string_view FunctionDescription(std::string_view name);
 
+// Whether a call's result depends on more than its parameters: it draws from a random generator.
+bool DrawsRandomNumbers(const FunctionRow& row);
+
 // name[n1;n2], or name[n1;n2;...] for an array function.
 std::string FormulaLine(const FunctionRow& row);
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex {
 namespace {
@@ -173,6 +174,20 @@ TEST(FunctionTableTest, FormulaLines) {
     ASSERT_NE(row, nullptr) << c.name;
     EXPECT_EQ(FormulaLine(*row), c.line);
   }
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+TEST(FunctionTableState, OnlyTheRandomFunctionsDependOnMoreThanTheirParameters) {
+  std::vector<std::string> drawing;
+  for (const FunctionRow& row : FunctionTable()) {
+    if (DrawsRandomNumbers(row)) drawing.emplace_back(row.name);
+  }
+  EXPECT_EQ(drawing, (std::vector<std::string>{"rand", "randg", "randr"}));
 }
 
 }  // namespace
