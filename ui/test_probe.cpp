@@ -75,9 +75,12 @@ QString TestProbe::Describe() {
                 .arg(window->windowTitle());
     // The named text controls of each visible window, so a test can read what a user sees.
     for (const char* name : {"answer", "solution", "input", "search"}) {
-      if (const auto* control = window->findChild<QWidget*>(QString::fromLatin1(name))) {
+      // Only the window's own control: hidden windows may be its children.
+      for (const QWidget* control : window->findChildren<QWidget*>(QString::fromLatin1(name))) {
+        if (control->window() != window) continue;
         text += QStringLiteral("%1.%2=%3\n")
                     .arg(NameOf(window), QString::fromLatin1(name), TextOf(control));
+        break;
       }
     }
   }
