@@ -14,7 +14,6 @@
 namespace quorvex {
 namespace {
 
-constexpr uint32_t kReminderInterval = 10000;  // ms of calculation between reminders
 constexpr long double kMaxCount = 2147483647;
 
 struct RunRange {
@@ -96,12 +95,13 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   const bool tscheck = run.general.tscheck;
   long double x = range.start;
   long double additions = 0;
+  const uint32_t reminder_interval = run.host.ReminderInterval();
   Token x_token;
   while (WithinStop(x, range, additions)) {
     x_token.SetNumber(x);  // spelled only if a message or step line needs the text
     for (const int slot : engine.x_positions) engine.working[slot] = x_token;
 
-    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
+    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= reminder_interval) {
       run.table.WriteSumAndArea();  // the user may look while asked
       const uint32_t pause_start = run.clock.TickCount();
       if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);

@@ -22,10 +22,7 @@ QtGraphHost::QtGraphHost(Calculator& calculator, QProgressBar* bar, QLineEdit* a
       main_window_(main_window),
       reminder_(new ReminderDialog(main_window)),
       graph_window_(
-          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {
-  // The rows are made with the mask in force, which no dialog can change while they show.
-  graph_window_->tableStatsWindow()->setMask(&calculator.mask());
-}
+          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {}
 
 bool QtGraphHost::ConfirmLongRun() {
   CentreOn(reminder_, main_window_);

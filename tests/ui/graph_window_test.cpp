@@ -2,6 +2,7 @@
 // table and statistics window, and back.
 #include "ui/graph_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -187,8 +188,12 @@ void GraphWindowTest::tableButtonFollowsTscheck() {
           auto* tabs = table->findChild<QTabWidget*>(QStringLiteral("pages"));
           for (int i = 0; tabs != nullptr && i < tabs->count(); ++i) pages.append(tabs->tabText(i));
           for (const char* name : {"table", "top", "max", "bottom", "min", "zero"}) {
-            const auto* list = table->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-            boxes[QString::fromLatin1(name)] = list != nullptr ? list->toPlainText() : "<none>";
+            const auto* list = table->findChild<QAbstractItemView*>(QString::fromLatin1(name));
+            QStringList lines;
+            for (int row = 0; list != nullptr && row < list->model()->rowCount(); ++row) {
+              lines.append(list->model()->index(row, 0).data().toString());
+            }
+            boxes[QString::fromLatin1(name)] = list != nullptr ? lines.join('\n') : "<none>";
           }
           for (const char* name : {"count", "maxvalue", "minvalue", "sum", "area", "tcount",
                                    "maxcount", "bcount", "mincount", "zcount"}) {
@@ -330,7 +335,7 @@ void GraphWindowTest::settingsErrorsCalculateNothing_data() {
   QTest::addColumn<QString>("answer");
   QTest::newRow("a fixed x limit of one and a half")
       << 0 << QString::fromLatin1(quorvex::graph_messages::kScales);
-  QTest::newRow("a fixed y maximum below the minimum")
+  QTest::newRow("a fixed y minimum above its maximum")
       << 1 << QString::fromLatin1(quorvex::graph_messages::kScales);
   QTest::newRow("3D with a percent of 0")
       << 2 << QString::fromLatin1(quorvex::graph_messages::kVisuals);
@@ -352,8 +357,8 @@ void GraphWindowTest::settingsErrorsCalculateNothing() {
     graph.xmin = "1,5";
   } else if (setting == 1) {
     graph.yautocheck = false;
-    graph.ymax = "-30";
-    graph.ymin = "-40";
+    graph.ymax = "-40";
+    graph.ymin = "-30";
   } else {
     graph.dcheck = true;
     graph.percent = "0";
