@@ -77,6 +77,8 @@ class GraphWindowTest : public QObject {
   void settingsErrorsCalculateNothing_data();
   void settingsErrorsCalculateNothing();
   void zoomIsUndoneByTheNextRun();
+  void windowTickCountsRealMilliseconds();
+  void tableWindowListsAreViewsOverTheRows();
 
  private:
   void Solve(const QString& expression) {
@@ -385,6 +387,41 @@ void GraphWindowTest::zoomIsUndoneByTheNextRun() {
       [&](quorvex::GraphWindow*) { zoom_in_second_run = calculator_->chart().zoom(); });
   Solve(QStringLiteral("cos[x]"));
   QVERIFY(!zoom_in_second_run.has_value());
+}
+
+void GraphWindowTest::windowTickCountsRealMilliseconds() {
+  quorvex::QtClock clock;
+  const uint32_t before = clock.TickCount();
+  QTest::qSleep(150);
+  const uint32_t after = clock.TickCount();
+  const uint32_t passed = after - before;  // 32-bit arithmetic, as the run takes it
+  QVERIFY2(passed >= 150 && passed < 60000, qPrintable(QString::number(passed)));
+}
+
+// A long run's table window shows every row through a model, each row read as a run makes it.
+void GraphWindowTest::tableWindowListsAreViewsOverTheRows() {
+  calculator_->graph().stop = "100000";
+  int rows = 0;
+  QString last;
+  QString first_zero;
+  ExpectGraphWindow(
+      [&](quorvex::GraphWindow* graph) {
+        driver_->Expect([&](QWidget* table) {
+          const auto* list = table->findChild<QAbstractItemView*>(QStringLiteral("table"));
+          rows = list->model()->rowCount();
+          last = list->model()->index(rows - 1, 0).data().toString();
+          const auto* zero = table->findChild<QAbstractItemView*>(QStringLiteral("zero"));
+          first_zero = zero->model()->index(0, 0).data().toString();
+          ClickLater(table, "close");
+          driver_->Expect([](QWidget* again) { ClickLater(again, "close"); });
+        });
+        ClickLater(graph, "table");
+      },
+      false);
+  Solve(QStringLiteral("x-50000,5"));
+  QCOMPARE(rows, 100000);
+  QCOMPARE(last, QStringLiteral("x: 100000 <=> f(x): = 49999,5"));
+  QCOMPARE(first_zero, QStringLiteral("x: 50000<x<50001 <=> f(x): = 0"));
 }
 
 QTEST_MAIN(GraphWindowTest)
