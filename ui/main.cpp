@@ -8,6 +8,7 @@
 #include "ui/icons.h"
 #include "ui/main_window.h"
 #include "ui/qt_graph_host.h"
+#include "ui/test_probe.h"
 
 // The calculator window. The data files are read from bin/ of the working directory.
 int main(int argc, char* argv[]) {
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
   if (reminder_given && reminder_ms > 0) {
     window.graphHost()->setReminderInterval(static_cast<uint32_t>(reminder_ms));
   }
+  quorvex::TestProbe::StartFromEnvironment(&app);
   window.show();
   const int status = QApplication::exec();
   return window.startUpFailed() ? 1 : status;
