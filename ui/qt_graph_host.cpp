@@ -40,13 +40,14 @@ void QtGraphHost::SetGaugePosition(int position) {
   // QProgressBar ignores values beyond its range instead of limiting them.
   const int limited = std::clamp(position, bar_->minimum(), bar_->maximum());
   if (limited == bar_->value()) return;
-  bar_->setValue(limited);
-  // Painting is what costs: only when the filled part grows by a pixel.
+  // Setting the value (which formats the gauge's text) and painting cost more than a point's
+  // calculation: only when the filled part grows by a pixel, and at the end.
   const int span = std::max(bar_->maximum() - bar_->minimum(), 1);
   const int pixels =
       static_cast<int>(static_cast<int64_t>(limited - bar_->minimum()) * bar_->width() / span);
-  if (pixels == painted_pixels_) return;
+  if (pixels == painted_pixels_ && limited != bar_->maximum()) return;
   painted_pixels_ = pixels;
+  bar_->setValue(limited);
   bar_->repaint();
 }
 
