@@ -9,10 +9,7 @@
 
 namespace quorvex {
 
-ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
-  setTextFormat(Qt::PlainText);
-  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-}
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
 QSize ElidedLabel::minimumSizeHint() const {
   return QSize(fontMetrics().horizontalAdvance(QStringLiteral("...")),

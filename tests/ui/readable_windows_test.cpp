@@ -28,6 +28,7 @@
 #include "settings/messages.h"
 #include "ui/constants_browser.h"
 #include "ui/contrast.h"
+#include "ui/dark_palette.h"
 #include "ui/edit_item_dialog.h"
 #include "ui/elided_label.h"
 #include "ui/functions_browser.h"
@@ -54,19 +55,6 @@ using quorvex::testing_support::ModalDriver;
 using quorvex::testing_support::WindowWorkdir;
 
 namespace {
-
-QPalette DarkPalette() {
-  QPalette dark;
-  dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-  dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-  dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-  dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-  dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-  // The pair that made the links unreadable: a dark blue highlight on a dark window.
-  dark.setColor(QPalette::Highlight, QColor(0x1d, 0x3d, 0x6e));
-  return dark;
-}
 
 // The tooltip a hover over widget shows, or an empty text when it shows none.
 QString HoverTip(QWidget* widget) {
@@ -457,7 +445,8 @@ void ReadableWindowsTest::readableColours() {
 
 void ReadableWindowsTest::darkPaletteLinksAreReadable() {
   quorvex::WelcomeWindow* welcome = window_->welcomeWindow();
-  welcome->setPalette(DarkPalette());
+  // Its highlight on its window colour is the 1.6:1 pair.
+  welcome->setPalette(quorvex::DarkPalette());
   welcome->show();
   for (int i = 1; i <= 4; ++i) {
     const QColor text = welcome->link(i)->palette().color(QPalette::WindowText);
