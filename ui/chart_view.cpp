@@ -240,8 +240,19 @@ void ChartView::wheelEvent(QWheelEvent* event) {
   }
   event->accept();
   const double factor = std::pow(kWheelFactor, notches / 120.0);
-  ChooseRange(ZoomAbout(displayedRange(), layout.x.FromPixel(at.x()), layout.y.FromPixel(at.y()),
-                        factor, model_.x_axis().logarithmic(), model_.y_axis().logarithmic()));
+  const bool x_log = model_.x_axis().logarithmic();
+  const bool y_log = model_.y_axis().logarithmic();
+  const double x_at = layout.x.FromPixel(at.x());
+  const double y_at = layout.y.FromPixel(at.y());
+  ZoomRect range = ZoomAbout(displayedRange(), x_at, y_at, factor, x_log, y_log);
+  // New tick labels may widen or narrow the margins and move the plot area; shift the range
+  // until the value grabbed is back under the pointer.
+  for (int pass = 0; pass < 3 && UsableRange(range, x_log, y_log); ++pass) {
+    const ChartLayout moved = LayoutChart(model_, range, QRectF(rect()), QFontMetricsF(font()));
+    range = PanRange(range, x_at, y_at, moved.x.FromPixel(at.x()), moved.y.FromPixel(at.y()), x_log,
+                     y_log);
+  }
+  ChooseRange(range);
 }
 
 void ChartView::ChooseRange(const ZoomRect& range) {
