@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/elided_label.h"
+
 namespace quorvex {
 
 AnswerPanel::AnswerPanel(QWidget* parent) : QWidget(parent) {
@@ -18,6 +20,7 @@ AnswerPanel::AnswerPanel(QWidget* parent) : QWidget(parent) {
   // Read-only without focus or caret, but still legible in every palette.
   answer_->setReadOnly(true);
   answer_->setFocusPolicy(Qt::NoFocus);
+  ShowFullTextOnHover(answer_);
   solve_ = new QPushButton(QStringLiteral("Solve"), answerbox);
   solve_->setObjectName(QStringLiteral("solve"));
   solve_->setToolTip(QStringLiteral("Solve selected mathematical expression"));

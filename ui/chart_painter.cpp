@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "common/number_text.h"
+#include "ui/contrast.h"
 
 namespace quorvex {
 namespace {
@@ -398,7 +399,7 @@ void DrawWalls(QPainter& painter, const ChartLayout& layout) {
   painter.drawPolygon(bottom_wall);
 }
 
-void DrawAxes(QPainter& painter, const ChartLayout& layout) {
+void DrawAxes(QPainter& painter, const ChartLayout& layout, const QColor& label_color) {
   const QRectF& front = layout.front;
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);
@@ -407,7 +408,7 @@ void DrawAxes(QPainter& painter, const ChartLayout& layout) {
     const double y = std::round(layout.y.ToPixel(tick.value));
     painter.setPen(QPen(kWallPen, 0));
     painter.drawLine(QPointF(front.left() - kTickLength, y), QPointF(front.left() - 1, y));
-    painter.setPen(Qt::black);
+    painter.setPen(label_color);
     const double width = metrics.horizontalAdvance(tick.label);
     const QRectF box(front.left() - kTickLength - kLabelGap - width - 2, y - metrics.height() / 2,
                      width + 2, metrics.height());
@@ -417,7 +418,7 @@ void DrawAxes(QPainter& painter, const ChartLayout& layout) {
     const double x = std::round(layout.x.ToPixel(tick.value));
     painter.setPen(QPen(kWallPen, 0));
     painter.drawLine(QPointF(x, front.bottom() + 1), QPointF(x, front.bottom() + kTickLength));
-    painter.setPen(Qt::black);
+    painter.setPen(label_color);
     const double width = metrics.horizontalAdvance(tick.label) + 2;
     const QRectF box(x - width / 2, front.bottom() + kTickLength + kLabelGap, width,
                      metrics.height());
@@ -611,7 +612,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartModel& model,
   const ChartLayout layout = LayoutChart(model, visible, area, QFontMetricsF(painter.font()));
   DrawWalls(painter, layout);
   DrawGrid(painter, model, layout);
-  DrawAxes(painter, layout);
+  // The labels stand on the back colour, which the user may make dark.
+  DrawAxes(painter, layout, ReadableOn(ToQColor(model.background_color()), Qt::black));
   const VisibleSlice slice = SliceVisible(model.line().points(), visible);
   DrawLine(painter, model, layout, BuildLine(model, layout, slice));
   if (model.markers_visible()) DrawMarkers(painter, model, layout, slice);

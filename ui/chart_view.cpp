@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "common/number_text.h"
+#include "ui/chart_zoom.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -18,6 +19,8 @@ namespace {
 
 // Drags shorter than this are clicks.
 constexpr int kMinimumDrag = 4;
+// One notch of the wheel (120 eighths of a degree) shows this share of the range.
+constexpr double kWheelFactor = 0.8;
 
 double Lerp(double a, double b, double t, bool log) {
   if (log && a > 0 && b > 0)
@@ -169,6 +172,14 @@ void ChartView::paintEvent(QPaintEvent*) {
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
+  const bool pan = event->button() == Qt::MiddleButton ||
+                   (event->button() == Qt::LeftButton && event->modifiers() & Qt::ShiftModifier);
+  if (pan) {
+    panning_ = true;
+    pan_from_ = event->position();
+    setCursor(Qt::ClosedHandCursor);
+    return;
+  }
   if (event->button() != Qt::LeftButton) {
     QWidget::mousePressEvent(event);
     return;
@@ -179,6 +190,16 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (panning_) {
+    const ChartLayout layout = currentLayout();
+    const QPointF to = event->position();
+    ChooseRange(PanRange(displayedRange(), layout.x.FromPixel(pan_from_.x()),
+                         layout.y.FromPixel(pan_from_.y()), layout.x.FromPixel(to.x()),
+                         layout.y.FromPixel(to.y()), model_.x_axis().logarithmic(),
+                         model_.y_axis().logarithmic()));
+    pan_from_ = to;
+    return;
+  }
   SetHovered(NearestPoint(event->position()));
   if (!dragging_) return;
   drag_to_ = event->position().toPoint();
@@ -186,6 +207,11 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (panning_) {
+    panning_ = false;
+    unsetCursor();
+    return;
+  }
   if (!dragging_ || event->button() != Qt::LeftButton) return;
   dragging_ = false;
   drag_to_ = event->position().toPoint();
@@ -202,6 +228,40 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT zoomUndoChosen();
     AnimateFrom(from);
   }
+}
+
+void ChartView::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y();
+  const ChartLayout layout = currentLayout();
+  const QPointF at = event->position();
+  if (notches == 0 || !layout.data.contains(at) || model_.line().points().empty()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  const double factor = std::pow(kWheelFactor, notches / 120.0);
+  const bool x_log = model_.x_axis().logarithmic();
+  const bool y_log = model_.y_axis().logarithmic();
+  const double x_at = layout.x.FromPixel(at.x());
+  const double y_at = layout.y.FromPixel(at.y());
+  ZoomRect range = ZoomAbout(displayedRange(), x_at, y_at, factor, x_log, y_log);
+  // New tick labels may widen or narrow the margins and move the plot area; shift the range
+  // until the value grabbed is back under the pointer.
+  for (int pass = 0; pass < 3 && UsableRange(range, x_log, y_log); ++pass) {
+    const ChartLayout moved = LayoutChart(model_, range, QRectF(rect()), QFontMetricsF(font()));
+    range = PanRange(range, x_at, y_at, moved.x.FromPixel(at.x()), moved.y.FromPixel(at.y()), x_log,
+                     y_log);
+  }
+  ChooseRange(range);
+}
+
+void ChartView::ChooseRange(const ZoomRect& range) {
+  if (!UsableRange(range, model_.x_axis().logarithmic(), model_.y_axis().logarithmic())) return;
+  // Wheel and pan follow the hand directly; an animation would lag behind it.
+  animation_->stop();
+  animating_ = false;
+  Q_EMIT zoomChosen(range);
+  update();
 }
 
 ZoomRect ChartView::RangeOfPixels(const QRect& pixels) const {

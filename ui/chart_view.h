@@ -15,7 +15,9 @@ namespace quorvex {
 
 // The chart `graph` of the graph window: paints a ChartModel and lets the user zoom by
 // dragging a rectangle from its top-left to its bottom-right corner; dragging towards the top
-// or the left undoes the zoom. The view does not change the model itself: it reports the
+// or the left undoes the zoom. The wheel zooms about the pointer, dragging with the middle
+// button (or with Shift and the left button) pans, and the context menu's "Undo zoom" (Home)
+// returns to the whole view. The view does not change the model itself: it reports the
 // chosen zoom, and animates from the old view to whatever the model shows afterwards.
 // Under the mouse pointer it reads out the nearest point of the series.
 class ChartView : public QWidget {
@@ -60,11 +62,14 @@ class ChartView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void AnimateFrom(const ZoomRect& from);
   ZoomRect RangeOfPixels(const QRect& pixels) const;
   void SetHovered(std::optional<size_t> index);
+  // Reports range as the new zoom when the chart can draw it.
+  void ChooseRange(const ZoomRect& range);
 
   const ChartModel& model_;
   QVariantAnimation* animation_;
@@ -73,6 +78,8 @@ class ChartView : public QWidget {
   double progress_ = 1;
   ZoomRect animation_from_;
   bool dragging_ = false;
+  bool panning_ = false;
+  QPointF pan_from_;
   QPoint press_;
   QPoint drag_to_;
   std::optional<size_t> hovered_;

@@ -21,4 +21,16 @@ bool OpenBugReport() { return QDesktopServices::openUrl(BugReportUrl()); }
 
 bool OpenHomepage() { return QDesktopServices::openUrl(HomepageUrl()); }
 
+QString BugReportFailedText() {
+  return QStringLiteral(
+             "No e-mail program could be started. Please write to %1 with the subject "
+             "\"%2\".")
+      .arg(QString::fromLatin1(kBugReportAddress), QString::fromLatin1(kBugReportSubject));
+}
+
+QString HomepageFailedText() {
+  return QStringLiteral("No web browser could be started. The homepage is %1")
+      .arg(QString::fromLatin1(kHomepageAddress));
+}
+
 }  // namespace quorvex

@@ -17,4 +17,8 @@ QUrl HomepageUrl();
 bool OpenBugReport();
 bool OpenHomepage();
 
+// What to tell the user when the desktop has no handler, so the address is not lost.
+QString BugReportFailedText();
+QString HomepageFailedText();
+
 }  // namespace quorvex

@@ -13,7 +13,7 @@ namespace quorvex {
 EditItemDialog::EditItemDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("Edit item"));
-  setMinimumSize(257, 105);
+  setFixedSize(257, 105);
 
   auto* group = new QGroupBox(QStringLiteral("Editing"), this);
   group->setObjectName(QStringLiteral("editbox"));
@@ -39,7 +39,10 @@ EditItemDialog::EditItemDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The fixed client area is small; tight margins keep the group and the buttons inside it.
+  layout->setContentsMargins(6, 4, 6, 6);
+  layout->setSpacing(4);
+  group_layout->setContentsMargins(6, 2, 6, 4);
 
   connect(edit_, &QLineEdit::textChanged, this, &EditItemDialog::editChange);
   connect(replace_, &QPushButton::clicked, this, &EditItemDialog::replaceClick);

@@ -12,8 +12,10 @@
 
 #include "ui/accessible_names.h"
 #include "ui/chart_view.h"
+#include "ui/elided_label.h"
 #include "ui/table_stats_window.h"
 #include "ui/text_convert.h"
+#include "ui/window_placement.h"
 
 namespace quorvex {
 namespace {
@@ -48,7 +50,8 @@ GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* ce
   auto* top = new QWidget(this);
   top->setObjectName(QStringLiteral("top"));
   top->setFixedHeight(25);
-  formula_ = new QLabel(top);
+  // A long expression is cut with "..." so the window never outgrows the screen.
+  formula_ = new ElidedLabel(top);
   formula_->setObjectName(QStringLiteral("formula"));
   readout_ = new QLabel(top);
   readout_->setObjectName(QStringLiteral("readout"));
@@ -75,6 +78,16 @@ GraphWindow::GraphWindow(ChartModel& chart, const ValueTable& table, QWidget* ce
     connect(action, &QAction::triggered, this, command.slot);
     graph_->addAction(action);
   }
+  // Home anywhere in the window, as well as the context menu, returns to the whole view.
+  auto* undo_zoom = new QAction(QStringLiteral("Undo zoom"), graph_);
+  undo_zoom->setObjectName(QStringLiteral("undozoom"));
+  undo_zoom->setShortcut(QKeySequence(Qt::Key_Home));
+  undo_zoom->setShortcutVisibleInContextMenu(true);
+  connect(undo_zoom, &QAction::triggered, this, [this] {
+    chart_.UndoZoom();
+    graph_->update();
+  });
+  graph_->addAction(undo_zoom);
 
   auto* bottom = new QWidget(this);
   bottom->setObjectName(QStringLiteral("bottom"));
@@ -122,6 +135,7 @@ void GraphWindow::ShowModal(const GraphWindowState& state) {
   formula_->setText(ToQString(state.formula));
   table_->setEnabled(state.table_enabled);
   graph_->clearReadout();
+  FitOnScreen(this);
   CentreKeepingSize(this, centre_over_);
   graph_->update();
   exec();

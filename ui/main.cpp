@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
   std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvex"));
+  QApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
   // Ties the windows to the installed desktop entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
   QApplication::setWindowIcon(quorvex::AppIcon());

@@ -6,20 +6,22 @@
 #include <QMenuBar>
 
 #include "ui/icons.h"
+#include "ui/shortcuts.h"
 
 namespace quorvex {
 namespace {
 
-QAction* Item(QMenu* menu, const char* caption, const char* name,
-              const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(QString::fromLatin1(caption));
+// Caption, mnemonic and shortcut come from the one table of command keys.
+QAction* Item(QMenu* menu, const char* name) {
+  const CommandKeys& keys = CommandKeysFor(name);
+  QAction* action = menu->addAction(QString::fromLatin1(keys.caption));
   action->setObjectName(QString::fromLatin1(name));
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  if (keys.key.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(keys.key));
   return action;
 }
 
-QMenu* Menu(QMainWindow* window, const char* caption, const char* name) {
-  QMenu* menu = window->menuBar()->addMenu(QString::fromLatin1(caption));
+QMenu* Menu(QMainWindow* window, const char* name) {
+  QMenu* menu = window->menuBar()->addMenu(QString::fromLatin1(CommandKeysFor(name).caption));
   menu->setObjectName(QString::fromLatin1(name));
   return menu;
 }
@@ -27,50 +29,50 @@ QMenu* Menu(QMainWindow* window, const char* caption, const char* name) {
 }  // namespace
 
 MainMenus::MainMenus(QMainWindow* window, QWidget* evaluate) {
-  QMenu* file = Menu(window, "File", "filemenu");
-  insertmenu = Item(file, "Insert", "insertmenu", QKeySequence(Qt::Key_F1));
-  solvemenu = Item(file, "Solve", "solvemenu", QKeySequence(Qt::Key_F2));
-  clearmenu = Item(file, "Clear", "clearmenu", QKeySequence(Qt::Key_F3));
+  QMenu* file = Menu(window, "filemenu");
+  insertmenu = Item(file, "insertmenu");
+  solvemenu = Item(file, "solvemenu");
+  clearmenu = Item(file, "clearmenu");
   file->addSeparator();
-  simplemodemenu = Item(file, "Simple mode", "simplemodemenu");
+  simplemodemenu = Item(file, "simplemodemenu");
   file->addSeparator();
-  exitmenu = Item(file, "Exit", "exitmenu");
+  exitmenu = Item(file, "exitmenu");
   for (QAction* action : {insertmenu, solvemenu, clearmenu}) action->setEnabled(false);
 
-  QMenu* edit = Menu(window, "Edit", "editmenu");
-  copyansmenu = Item(edit, "Copy answer", "copyansmenu");
-  pasteansmenu = Item(edit, "Paste answer", "pasteansmenu");
+  QMenu* edit = Menu(window, "editmenu");
+  copyansmenu = Item(edit, "copyansmenu");
+  pasteansmenu = Item(edit, "pasteansmenu");
   edit->addSeparator();
-  copysolmenu = Item(edit, "Copy solution", "copysolmenu");
+  copysolmenu = Item(edit, "copysolmenu");
   edit->addSeparator();
-  insertlogmenu = Item(edit, "Insert log", "insertlogmenu");
+  insertlogmenu = Item(edit, "insertlogmenu");
 
-  QMenu* tools = Menu(window, "Tools", "toolsmenu");
-  graphmenu = Item(tools, "Graph options...", "graphmenu");
-  maskmenu = Item(tools, "Mask options...", "maskmenu");
+  QMenu* tools = Menu(window, "toolsmenu");
+  graphmenu = Item(tools, "graphmenu");
+  maskmenu = Item(tools, "maskmenu");
   tools->addSeparator();
-  constantsmenu = Item(tools, "Constants", "constantsmenu", QKeySequence(Qt::Key_F5));
-  functionsmenu = Item(tools, "Functions", "functionsmenu", QKeySequence(Qt::Key_F6));
-  variablesmenu = Item(tools, "Variables", "variablesmenu", QKeySequence(Qt::Key_F7));
+  constantsmenu = Item(tools, "constantsmenu");
+  functionsmenu = Item(tools, "functionsmenu");
+  variablesmenu = Item(tools, "variablesmenu");
   tools->addSeparator();
-  optionsmenu = Item(tools, "General options...", "optionsmenu");
+  optionsmenu = Item(tools, "optionsmenu");
 
-  QMenu* help = Menu(window, "Help", "helpmenu");
-  bugmenu = Item(help, "Report a bug", "bugmenu");
-  homepagemenu = Item(help, "Visit homepage", "homepagemenu");
+  QMenu* help = Menu(window, "helpmenu");
+  bugmenu = Item(help, "bugmenu");
+  homepagemenu = Item(help, "homepagemenu");
   help->addSeparator();
-  tutorialmenu = Item(help, "Tutorial", "tutorialmenu");
+  tutorialmenu = Item(help, "tutorialmenu");
   help->addSeparator();
-  aboutmenu = Item(help, "About Quorvex", "aboutmenu");
+  aboutmenu = Item(help, "aboutmenu");
 
   evaluatemenu = new QMenu(evaluate);
   evaluatemenu->setObjectName(QStringLiteral("evaluatemenu"));
-  itemupmenu = Item(evaluatemenu, "Up", "itemupmenu", QKeySequence(Qt::CTRL | Qt::Key_Up));
+  itemupmenu = Item(evaluatemenu, "itemupmenu");
   evaluatemenu->addSeparator();
-  edititemmenu = Item(evaluatemenu, "Edit", "edititemmenu", QKeySequence(Qt::CTRL | Qt::Key_E));
-  deleteitemmenu = Item(evaluatemenu, "Delete", "deleteitemmenu", QKeySequence(Qt::Key_Delete));
+  edititemmenu = Item(evaluatemenu, "edititemmenu");
+  deleteitemmenu = Item(evaluatemenu, "deleteitemmenu");
   evaluatemenu->addSeparator();
-  itemdownmenu = Item(evaluatemenu, "Down", "itemdownmenu", QKeySequence(Qt::CTRL | Qt::Key_Down));
+  itemdownmenu = Item(evaluatemenu, "itemdownmenu");
   itemupmenu->setIcon(ThemeIcon("go-up", "up"));
   edititemmenu->setIcon(ThemeIcon("document-edit", "edit"));
   deleteitemmenu->setIcon(ThemeIcon("edit-delete", "delete"));
@@ -79,6 +81,7 @@ MainMenus::MainMenus(QMainWindow* window, QWidget* evaluate) {
   evaluate->setContextMenuPolicy(Qt::CustomContextMenu);
   for (QAction* action : evaluatemenu->actions()) {
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setShortcutVisibleInContextMenu(true);
     evaluate->addAction(action);
   }
 }

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "common/number_text.h"
 #include "engine/answer_format.h"
@@ -64,6 +66,15 @@ MainWindow::MainWindow(Calculator& calculator, MainWindowOptions options, QWidge
   setCentralWidget(central);
   status_ = new StatusPanels(this);
   setStatusBar(status_);
+  // The gauge of a graph run lives in the status bar, in a slot no taller than the panels'
+  // text that is there whether the gauge shows or not, so a run does not make the window grow.
+  auto* gauge_slot = new QWidget(status_);
+  gauge_slot->setObjectName(QStringLiteral("gaugeslot"));
+  auto* gauge_layout = new QHBoxLayout(gauge_slot);
+  gauge_layout->setContentsMargins(0, 0, 0, 0);
+  gauge_layout->addWidget(bar());
+  gauge_slot->setFixedSize(120, status_->fontMetrics().height());
+  status_->addPermanentWidget(gauge_slot);
   menus_ = std::make_unique<MainMenus>(this, evaluate_panel_->evaluate());
   resize(534, 540);
 
@@ -310,11 +321,21 @@ void MainWindow::copysolmenuClick() {
   solution()->copy();
 }
 
-void MainWindow::bugmenuClick() { OpenBugReport(); }
+void MainWindow::bugmenuClick() {
+  if (!OpenBugReport()) notifier_.ShowMessage(ToCp1252(BugReportFailedText()));
+}
 
-void MainWindow::homepagemenuClick() { OpenHomepage(); }
+void MainWindow::homepagemenuClick() {
+  if (!OpenHomepage()) notifier_.ShowMessage(ToCp1252(HomepageFailedText()));
+}
 
 void MainWindow::tutorialmenuClick() {
+  // Opened from the modal welcome window, the tutorial belongs to it: a modal window blocks
+  // every window but its own, and the tutorial must be usable beside the welcome.
+  tutorial_->winId();
+  if (QWindow* handle = tutorial_->windowHandle(); handle != nullptr && !tutorial_->isVisible()) {
+    handle->setTransientParent(welcome_->isVisible() ? welcome_->windowHandle() : windowHandle());
+  }
   if (!tutorial_->isVisible()) CentreOn(tutorial_, this);
   tutorial_->show();
   tutorial_->raise();

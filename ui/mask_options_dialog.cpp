@@ -13,6 +13,7 @@
 #include "settings/messages.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
+#include "ui/elided_label.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -49,7 +50,7 @@ MaskOptionsDialog::MaskOptionsDialog(Calculator& calculator, Notifier& notifier,
   form->addRow(QStringLiteral("Mask:"), mask_);
   form->addRow(QStringLiteral("Suffix:"), suffix_);
 
-  preview_ = new QLabel;
+  preview_ = new ElidedLabel;
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->setTextFormat(Qt::PlainText);
   preview_->setMinimumHeight(preview_->fontMetrics().height() + 6);

@@ -1,6 +1,7 @@
 // Opens the real windows in a scratch working directory, drives them as a user would and
 // saves pictures of them: main.png (after solving 2*sqrt[16]+pi), simple_mode.png and
-// tutorial.png in the directory given as the first argument. Run by scripts/screenshot.
+// tutorial.png, and in a dark palette main_dark.png and welcome_dark.png, in the directory
+// given as the first argument. Run by scripts/screenshot.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -14,9 +15,11 @@
 #include <cstdio>
 
 #include "app/calculator.h"
+#include "ui/dark_palette.h"
 #include "ui/main_window.h"
 #include "ui/simple_mode_window.h"
 #include "ui/tutorial_window.h"
+#include "ui/welcome_window.h"
 
 namespace {
 
@@ -68,5 +71,15 @@ int main(int argc, char* argv[]) {
   window.tutorialmenuClick();
   saved &= Save(window.tutorialWindow(), out.filePath(QStringLiteral("tutorial.png")));
   window.tutorialWindow()->close();
+
+  // The same main window on a dark desktop, and the welcome window whose links must stay
+  // readable there.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setPalette(quorvex::DarkPalette());
+  saved &= Save(&window, out.filePath(QStringLiteral("main_dark.png")));
+  quorvex::WelcomeWindow* welcome = window.welcomeWindow();
+  welcome->show();
+  saved &= Save(welcome, out.filePath(QStringLiteral("welcome_dark.png")));
+  welcome->close();
   return saved ? 0 : 1;
 }

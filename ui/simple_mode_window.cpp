@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "ui/accessible_names.h"
+#include "ui/elided_label.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 
@@ -46,6 +47,7 @@ SimpleModeWindow::SimpleModeWindow(MainWindow& main)
   answer_->setReadOnly(true);
   answer_->setFocusPolicy(Qt::NoFocus);
   answer_->setFixedWidth(225);
+  ShowFullTextOnHover(answer_);
   solve_ = PictureButton(this, "solve", "Solve selected mathematical expression",
                          "media-playback-start", "solve");
   solve_->setEnabled(false);

@@ -25,6 +25,14 @@ SplashWindow::SplashWindow(int duration_ms, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splash);
+  // About and "Check current version" must tell which version this is.
+  auto* version =
+      new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(QUORVEX_VERSION)), splash);
+  version->setObjectName(QStringLiteral("version"));
+  version->setStyleSheet(
+      QStringLiteral("color: #ffffff; background: rgba(0, 0, 0, 110); padding: 2px 6px;"));
+  version->adjustSize();
+  version->move(400 - version->width() - 12, 250 - version->height() - 10);
 
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("timer"));

@@ -1,6 +1,6 @@
 #include "ui/status_panels.h"
 
-#include <QLabel>
+#include "ui/elided_label.h"
 
 namespace quorvex {
 
@@ -8,9 +8,14 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
   setObjectName(QStringLiteral("status"));
   static const int kWidths[4] = {75, 100, 100, 75};
   for (int i = 0; i < 4; ++i) {
-    panels_[i] = new QLabel(this);
+    // A long mask text is cut with "..." (whole in the tooltip) instead of widening the window.
+    panels_[i] = new ElidedLabel(this);
     panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i));
-    panels_[i]->setMinimumWidth(kWidths[i]);
+    if (i < 3) {
+      panels_[i]->setFixedWidth(kWidths[i]);
+    } else {
+      panels_[i]->setMinimumWidth(kWidths[i]);
+    }
     addWidget(panels_[i], i == 3 ? 1 : 0);
   }
   panels_[0]->setText(QStringLiteral("0 bit"));

@@ -17,6 +17,23 @@ void CentreOn(QWidget* window, const QWidget* over) {
   QRect frame = window->frameGeometry();
   frame.moveCenter(area.center());
   window->move(frame.topLeft());
+  FitOnScreen(window);
+}
+
+void FitOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (screen == nullptr || window->isMaximized()) return;
+  const QRect free = screen->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  const QSize border = frame.size() - window->size();
+  const QSize fitted = window->size().boundedTo(free.size() - border);
+  if (fitted != window->size()) window->resize(fitted.expandedTo(window->minimumSize()));
+  QRect placed = window->frameGeometry();
+  if (placed.right() > free.right()) placed.moveRight(free.right());
+  if (placed.bottom() > free.bottom()) placed.moveBottom(free.bottom());
+  if (placed.left() < free.left()) placed.moveLeft(free.left());
+  if (placed.top() < free.top()) placed.moveTop(free.top());
+  if (placed.topLeft() != window->frameGeometry().topLeft()) window->move(placed.topLeft());
 }
 
 }  // namespace quorvex

@@ -11,6 +11,7 @@
 
 #include "graph/chart_model.h"
 #include "ui/chart_painter.h"
+#include "ui/contrast.h"
 
 using quorvex::AxisScale;
 using quorvex::AxisTick;
@@ -93,6 +94,12 @@ class ChartViewTest : public QObject {
   void zoomByDragging_data();
   void zoomByDragging();
   void zoomIsAnimated();
+  void wheelZoomsAboutThePointer_data();
+  void wheelZoomsAboutThePointer();
+  void panningMovesTheView_data();
+  void panningMovesTheView();
+  void axisLabelsReadableOnEveryBackColour_data();
+  void axisLabelsReadableOnEveryBackColour();
 };
 
 void ChartViewTest::ticks_data() {
@@ -490,6 +497,119 @@ void ChartViewTest::zoomIsAnimated() {
           std::abs(model.zoom()->x_min - full.x_min) / 2 + 1e-9);
   QTRY_VERIFY_WITH_TIMEOUT(!view.zoomAnimating(), 2000);
   QVERIFY(view.displayedRange() == *model.zoom());
+}
+
+void ChartViewTest::wheelZoomsAboutThePointer_data() {
+  QTest::addColumn<bool>("x_log");
+  QTest::addColumn<bool>("x_inverted");
+  QTest::addColumn<int>("notches");  // positive: away from the user, zooms in
+  QTest::newRow("in on a linear axis") << false << false << 1;
+  QTest::newRow("out again") << false << false << -2;
+  QTest::newRow("in on a logarithmic x axis") << true << false << 3;
+  QTest::newRow("in on an inverted x axis") << false << true << 1;
+}
+
+void ChartViewTest::wheelZoomsAboutThePointer() {
+  QFETCH(bool, x_log);
+  QFETCH(bool, x_inverted);
+  QFETCH(int, notches);
+  ChartModel model;
+  AddSine(model, 1, 100, 0.5);
+  model.SetXInverted(x_inverted);
+  QVERIFY(model.SetXLogarithmic(x_log));
+  ChartView view(model);
+  QObject::connect(&view, &ChartView::zoomChosen, &view,
+                   [&model](const ZoomRect& rect) { model.Zoom(rect); });
+  view.resize(500, 300);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  const ZoomRect before = view.displayedRange();
+  ChartLayout layout = view.currentLayout();
+  const QPointF at(layout.data.left() + layout.data.width() * 0.3,
+                   layout.data.top() + layout.data.height() * 0.6);
+  const double x_at = layout.x.FromPixel(at.x());
+  const double y_at = layout.y.FromPixel(at.y());
+  QWheelEvent wheel(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(&view, &wheel);
+  QVERIFY(model.zoom().has_value());
+  const ZoomRect after = view.displayedRange();
+  // The view got narrower (or wider), and the value under the pointer stayed under it.
+  const double width_before =
+      x_log ? std::log10(before.x_max / before.x_min) : before.x_max - before.x_min;
+  const double width_after =
+      x_log ? std::log10(after.x_max / after.x_min) : after.x_max - after.x_min;
+  QCOMPARE(width_after<width_before, notches> 0);
+  layout = view.currentLayout();
+  QVERIFY(std::abs(layout.x.ToPixel(x_at) - at.x()) < 1);
+  QVERIFY(std::abs(layout.y.ToPixel(y_at) - at.y()) < 1);
+  // Undo zoom returns to the whole view.
+  model.UndoZoom();
+  QVERIFY(view.displayedRange() == before);
+}
+
+void ChartViewTest::panningMovesTheView_data() {
+  QTest::addColumn<int>("button");
+  QTest::addColumn<int>("modifiers");
+  QTest::newRow("middle button") << int(Qt::MiddleButton) << int(Qt::NoModifier);
+  QTest::newRow("Shift and the left button") << int(Qt::LeftButton) << int(Qt::ShiftModifier);
+}
+
+void ChartViewTest::panningMovesTheView() {
+  QFETCH(int, button);
+  QFETCH(int, modifiers);
+  ChartModel model;
+  AddSine(model, 0, 10, 0.05);
+  ChartView view(model);
+  view.setZoomAnimationMs(0);
+  QObject::connect(&view, &ChartView::zoomChosen, &view,
+                   [&model](const ZoomRect& rect) { model.Zoom(rect); });
+  view.resize(500, 300);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  const ZoomRect before = view.displayedRange();
+  const ChartLayout layout = view.currentLayout();
+  const QPoint from = layout.data.center().toPoint();
+  const QPoint to = from + QPoint(-100, 40);
+  const double x_from = layout.x.FromPixel(from.x());
+  const auto pressed = static_cast<Qt::MouseButton>(button);
+  const auto held = static_cast<Qt::KeyboardModifiers>(modifiers);
+  QTest::mousePress(&view, pressed, held, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), view.mapToGlobal(QPointF(to)), Qt::NoButton,
+                   pressed, held);
+  QCoreApplication::sendEvent(&view, &move);
+  QTest::mouseRelease(&view, pressed, held, to);
+  const ZoomRect after = view.displayedRange();
+  // The same width, moved so the value grabbed is now under the pointer: no rectangle zoom.
+  QVERIFY(std::abs((after.x_max - after.x_min) - (before.x_max - before.x_min)) < 1e-9);
+  QVERIFY(std::abs(view.currentLayout().x.ToPixel(x_from) - to.x()) < 1);
+  QVERIFY(after.x_min > before.x_min);
+  QVERIFY(after.y_max > before.y_max);
+}
+
+void ChartViewTest::axisLabelsReadableOnEveryBackColour_data() {
+  QTest::addColumn<quint32>("back");  // 0x00BBGGRR
+  QTest::newRow("white") << quint32(0xFFFFFF);
+  QTest::newRow("black") << quint32(0x000000);
+  QTest::newRow("dark blue") << quint32(0x402010);
+}
+
+void ChartViewTest::axisLabelsReadableOnEveryBackColour() {
+  QFETCH(quint32, back);
+  ChartModel model;
+  AddSine(model, 0, 10, 0.05);
+  model.SetBackgroundColor(back);
+  const QImage image = Paint(model);
+  const ChartLayout layout = Layout(model);
+  const QColor background = quorvex::ToQColor(back);
+  // The strongest contrast among the pixels of the y labels, left of the walls.
+  double best = 1;
+  for (int y = static_cast<int>(layout.front.top()); y < layout.front.bottom(); ++y) {
+    for (int x = 0; x < layout.front.left() - 6; ++x) {
+      best = std::max(best, quorvex::ContrastRatio(image.pixelColor(x, y), background));
+    }
+  }
+  QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
 }
 
 QTEST_MAIN(ChartViewTest)

@@ -146,7 +146,7 @@ void SecondaryWindowsTest::welcomeLinks() {
 void SecondaryWindowsTest::linkHoverTurnsOnlyThatLinkGrey() {
   quorvex::WelcomeWindow* welcome = window_->welcomeWindow();
   welcome->show();
-  const QColor highlight = welcome->palette().color(QPalette::Highlight);
+  const QColor highlight = welcome->link(1)->RestColour();
   auto colour = [&](int link) {
     return welcome->link(link)->palette().color(QPalette::WindowText);
   };
