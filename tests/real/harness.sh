@@ -69,14 +69,28 @@ real_start_display() {
   done
   exec 9>&-
   export DISPLAY=:$(head -n 1 "$REAL_TMP/display")
-  openbox --sm-disable >"$REAL_TMP/openbox.log" 2>&1 &
-  REAL_PIDS+=($!)
-  tries=0
-  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || real_fail "openbox did not start"
-    sleep 0.1
+  # openbox now and then fails to open a display that has only just come up: start it again.
+  local attempt openbox_pid
+  for attempt in 1 2 3; do
+    openbox --sm-disable >>"$REAL_TMP/openbox.log" 2>&1 &
+    openbox_pid=$!
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+      kill -0 "$openbox_pid" 2>/dev/null || break
+      tries=$((tries + 1))
+      [ "$tries" -lt 100 ] || break
+      sleep 0.1
+    done
+    if kill -0 "$openbox_pid" 2>/dev/null &&
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      REAL_PIDS+=("$openbox_pid")
+      return 0
+    fi
+    kill "$openbox_pid" 2>/dev/null || true
+    sleep 0.5
   done
+  cat "$REAL_TMP/openbox.log" >&2
+  real_fail "openbox did not start"
 }
 
 # A working folder with the default data files; the first-run flag is set to "1" (no welcome)
