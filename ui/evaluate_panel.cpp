@@ -69,6 +69,13 @@ void EvaluatePanel::Append(const QString& text) {
   evaluate_->setCurrentRow(evaluate_->count() - 1);
 }
 
+void EvaluatePanel::AppendAll(const QStringList& texts) {
+  if (texts.isEmpty()) return;
+  // Selecting each new row would lay out the whole list again each time.
+  evaluate_->addItems(texts);
+  evaluate_->setCurrentRow(evaluate_->count() - 1);
+}
+
 void EvaluatePanel::Clear() { evaluate_->clear(); }
 
 void EvaluatePanel::DeleteSelected() {

@@ -9,6 +9,7 @@
 #include "ui/accessible_names.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/single_line.h"
 
 namespace quorvex {
 namespace {
@@ -37,6 +38,7 @@ SimpleModeWindow::SimpleModeWindow(MainWindow& main)
 
   input_ = new QLineEdit(this);
   input_->setObjectName(QStringLiteral("input"));
+  KeepSingleLine(input_);
   input_->setToolTip(QStringLiteral("Type in a mathematical expression"));
   input_->setFrame(false);
   input_->setFixedWidth(225);
