@@ -7,6 +7,7 @@
 #include "app/calculator.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/test_probe.h"
 
 // The calculator window. The data files are read from bin/ of the working directory.
 int main(int argc, char* argv[]) {
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
   const int quit_after_ms =
       qEnvironmentVariableIntValue("QUORVEX_QUIT_AFTER_MS", &quit_after_given);
   if (quit_after_given) QTimer::singleShot(quit_after_ms, &app, [] { QCoreApplication::exit(0); });
+  quorvex::TestProbe::StartFromEnvironment(&app);
   window.show();
   const int status = QApplication::exec();
   return window.startUpFailed() ? 1 : status;
