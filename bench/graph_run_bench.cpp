@@ -1,5 +1,6 @@
 // A whole graph run as the command line runs it (no windows), against the same formulas as
-// direct long double loops. The counter x_time is the time per x value.
+// direct long double loops. The counter x_time is the time per x value; bytes_per_point is the
+// storage the chart's series and the value table hold per point after the run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -29,6 +30,9 @@ void BM_GraphRun(benchmark::State& state, const char* expression, bool table) {
     benchmark::DoNotOptimize(outcome);
   }
   SetPerX(state, state.range(0));
+  const size_t bytes = calculator.chart().line().BytesHeld() + calculator.table().BytesHeld();
+  state.counters["bytes_per_point"] =
+      static_cast<double>(bytes) / static_cast<double>(calculator.chart().line().PointCount());
 }
 BENCHMARK_CAPTURE(BM_GraphRun, MixedTableOff, kMixed, false)
     ->Arg(1000000)

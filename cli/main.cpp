@@ -89,9 +89,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, int& status) {
   return options;
 }
 
-nlohmann::ordered_json JsonRows(const std::vector<std::string>& rows) {
+// The rows are formatted one at a time from the stored values.
+nlohmann::ordered_json JsonRows(const quorvex::RowList& rows) {
   nlohmann::ordered_json array = nlohmann::ordered_json::array();
-  for (const std::string& row : rows) array.push_back(quorvex::Cp1252ToUtf8(row));
+  rows.ForEachRow([&](const std::string& row) { array.push_back(quorvex::Cp1252ToUtf8(row)); });
   return array;
 }
 
@@ -113,9 +114,7 @@ nlohmann::ordered_json GraphJson(const Options& options, const quorvex::SolveOut
   if (!options.table) return graph;
   const bool available = TableAvailable(outcome, calculator);
   const quorvex::ValueTable& t = calculator.table();
-  auto rows = [&](const std::vector<std::string>& list) {
-    return available ? JsonRows(list) : Json();
-  };
+  auto rows = [&](const quorvex::RowList& list) { return available ? JsonRows(list) : Json(); };
   auto text = [&](const std::string& box) { return available ? Json(Cp1252ToUtf8(box)) : Json(); };
   graph["table"] = rows(t.table);
   graph["count"] = text(t.count);
@@ -161,7 +160,8 @@ void Print(const Options& options, const std::string& expression,
   for (const std::string& step : outcome.steps) std::cout << Cp1252ToUtf8(step) << '\n';
   std::cout << Cp1252ToUtf8(outcome.answer) << '\n';
   if (options.table && TableAvailable(outcome, calculator)) {
-    for (const std::string& row : calculator.table().table) std::cout << Cp1252ToUtf8(row) << '\n';
+    calculator.table().table.ForEachRow(
+        [](const std::string& row) { std::cout << Cp1252ToUtf8(row) << '\n'; });
   }
   if (outcome.fault) std::cerr << "Error: " << Cp1252ToUtf8(*outcome.fault) << '\n';
 }

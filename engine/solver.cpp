@@ -29,11 +29,15 @@ bool Balanced(const TokenList& tokens, char open, char close) {
   return depth == 0;
 }
 
-// A power whose operands are finite but whose result is not overflows; other results that are
-// not real numbers (a negative base with a fractional exponent, 0^-1) are written as they are.
+// A power of finite operands that is no finite real number fails at its own "^": an overflow,
+// 0 to a negative power, a negative base with a fractional exponent. Written back as "INF" or
+// "NAN" it would only fail later, naming an operator that is not at fault.
 long double Power(long double base, long double exponent) {
   const long double result = std::pow(base, exponent);
-  if (std::isinf(result) && base != 0) throw FloatFault(FloatFaultKind::kOverflow);
+  if (std::isinf(result)) {
+    throw FloatFault(base == 0 ? FloatFaultKind::kDivisionByZero : FloatFaultKind::kOverflow);
+  }
+  if (std::isnan(result)) throw FloatFault(FloatFaultKind::kInvalidOperation);
   return result;
 }
 

@@ -1,10 +1,11 @@
 #include "graph/chart_model.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace quorvex {
 
-void ChartSeries::AddPoint(double x, double y, std::string label, GraphColor color) {
+void ChartSeries::AddPoint(double x, double y, PointLook look) {
   if (points_.empty()) {
     min_y_ = y;
     max_y_ = y;
@@ -12,21 +13,37 @@ void ChartSeries::AddPoint(double x, double y, std::string label, GraphColor col
     min_y_ = std::min(min_y_, y);
     max_y_ = std::max(max_y_, y);
   }
-  ChartPoint point{x, y, std::move(label), color};
-  if (points_.empty() || !(x < points_.back().x)) {
-    points_.push_back(std::move(point));
+  if (looks_.empty() && !look.IsDefault()) looks_.resize(points_.size());
+  if (looks_.empty() && (points_.empty() || !(x < points_.back().x))) {
+    points_.push_back(ChartPoint{x, y});
     return;
   }
-  const auto place =
-      std::upper_bound(points_.begin(), points_.end(), x,
-                       [](double value, const ChartPoint& p) { return value < p.x; });
-  points_.insert(place, std::move(point));
+  size_t place = points_.size();
+  if (!points_.empty() && x < points_.back().x) {
+    place = static_cast<size_t>(
+        std::upper_bound(points_.begin(), points_.end(), x,
+                         [](double value, const ChartPoint& p) { return value < p.x; }) -
+        points_.begin());
+  }
+  points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(place), ChartPoint{x, y});
+  if (!looks_.empty()) {
+    looks_.insert(looks_.begin() + static_cast<std::ptrdiff_t>(place), std::move(look));
+  }
 }
 
 void ChartSeries::Clear() {
-  points_.clear();
+  std::vector<ChartPoint>().swap(points_);
+  std::vector<PointLook>().swap(looks_);
   min_y_ = 0;
   max_y_ = 0;
+}
+
+size_t ChartSeries::BytesHeld() const {
+  size_t bytes = points_.capacity() * sizeof(ChartPoint) + looks_.capacity() * sizeof(PointLook);
+  for (const PointLook& look : looks_) {
+    if (look.label.capacity() > 15) bytes += look.label.capacity() + 1;
+  }
+  return bytes;
 }
 
 double ChartAxis::CurrentMinimum(const DataRange& data) const {
@@ -54,6 +71,13 @@ bool ChartAxis::SetMaximum(double value, const DataRange& data) {
 bool ChartAxis::SetMinimum(double value, const DataRange& data) {
   if (value > CurrentMaximum(data)) return false;
   minimum_ = value;
+  return true;
+}
+
+bool ChartAxis::SetLimits(double minimum, double maximum) {
+  if (minimum > maximum) return false;
+  minimum_ = minimum;
+  maximum_ = maximum;
   return true;
 }
 

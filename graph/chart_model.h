@@ -10,23 +10,38 @@
 
 namespace quorvex {
 
-// One point of the series: x and y as doubles, a label and a colour.
+// One point of the series. A run adds millions, so a point is its two doubles only; the label
+// and colour, almost always the defaults, are kept beside the points when one is not.
 struct ChartPoint {
   double x = 0;
   double y = 0;
+  bool operator==(const ChartPoint&) const = default;
+};
+
+// A point's label and colour; kSeriesColor draws it in the series' own colour.
+struct PointLook {
+  static constexpr GraphColor kSeriesColor = ~GraphColor{0};
   std::string label;
-  GraphColor color = 0;
+  GraphColor color = kSeriesColor;
+  bool IsDefault() const { return label.empty() && color == kSeriesColor; }
 };
 
 // The line series: points in ascending x order, with their smallest and largest y.
 class ChartSeries {
  public:
   // Appends a point; one whose x is below the last point's is inserted in x order.
-  void AddPoint(double x, double y, std::string label, GraphColor color);
+  void AddPoint(double x, double y, PointLook look = {});
+  // Frees the points' storage, so that a small run after a large one holds little.
   void Clear();
+  // Room for count points without moving them while they are added.
+  void Reserve(size_t count) { points_.reserve(count); }
 
   const std::vector<ChartPoint>& points() const { return points_; }
   size_t PointCount() const { return points_.size(); }
+  // The label and colour of point i.
+  PointLook Look(size_t i) const { return looks_.empty() ? PointLook{} : looks_[i]; }
+  // The bytes the points and their looks occupy.
+  size_t BytesHeld() const;
   // Both 0 while the series is empty.
   double MinY() const { return min_y_; }
   double MaxY() const { return max_y_; }
@@ -35,6 +50,8 @@ class ChartSeries {
 
  private:
   std::vector<ChartPoint> points_;
+  // Empty while every point has the default look; else one entry per point.
+  std::vector<PointLook> looks_;
   double min_y_ = 0;
   double max_y_ = 0;
 };
@@ -57,6 +74,8 @@ class ChartAxis {
   bool SetMaximum(double value, const DataRange& data);
   // Refused (false, nothing changed) above the current maximum.
   bool SetMinimum(double value, const DataRange& data);
+  // Both limits at once: refused (false, nothing changed) only when minimum > maximum.
+  bool SetLimits(double minimum, double maximum);
   void SetInverted(bool on) { inverted_ = on; }
   // Turning it on is refused (false, nothing changed) while the current range reaches below 0.
   bool SetLogarithmic(bool on, const DataRange& data);
@@ -101,11 +120,13 @@ class ChartModel {
   void SetXAutomatic(bool on) { x_axis_.SetAutomatic(on, XDataRange()); }
   bool SetXMaximum(double value) { return x_axis_.SetMaximum(value, XDataRange()); }
   bool SetXMinimum(double value) { return x_axis_.SetMinimum(value, XDataRange()); }
+  bool SetXLimits(double minimum, double maximum) { return x_axis_.SetLimits(minimum, maximum); }
   void SetXInverted(bool on) { x_axis_.SetInverted(on); }
   bool SetXLogarithmic(bool on) { return x_axis_.SetLogarithmic(on, XDataRange()); }
   void SetYAutomatic(bool on) { y_axis_.SetAutomatic(on, YDataRange()); }
   bool SetYMaximum(double value) { return y_axis_.SetMaximum(value, YDataRange()); }
   bool SetYMinimum(double value) { return y_axis_.SetMinimum(value, YDataRange()); }
+  bool SetYLimits(double minimum, double maximum) { return y_axis_.SetLimits(minimum, maximum); }
   void SetYInverted(bool on) { y_axis_.SetInverted(on); }
   bool SetYLogarithmic(bool on) { return y_axis_.SetLogarithmic(on, YDataRange()); }
   // The current range of each axis: the data while automatic, else the fixed limits.
@@ -128,7 +149,7 @@ class ChartModel {
   bool Set3DPercent(int percent);
 
   // Appends a point in the series' own colour with an empty label.
-  void AddPoint(double x, double y) { line_.AddPoint(x, y, std::string(), series_color_); }
+  void AddPoint(double x, double y) { line_.AddPoint(x, y); }
   void ClearSeries() { line_.Clear(); }
   void Zoom(const ZoomRect& rect) { zoom_ = rect; }
   // Back to the unzoomed view.

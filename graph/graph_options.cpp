@@ -7,33 +7,31 @@
 namespace quorvex {
 namespace {
 
-// Maximum first, then minimum, each tested against the other's current value.
-template <typename SetAutomatic, typename SetMaximum, typename SetMinimum>
+// The fixed limits are checked as a pair: a minimum not above the maximum is accepted whatever
+// range the axis had before (checked one at a time, 0..10 after 20..30 would be refused).
+template <typename SetAutomatic, typename SetLimits>
 bool ApplyLimits(bool automatic, const std::string& max_text, const std::string& min_text,
-                 SetAutomatic set_automatic, SetMaximum set_maximum, SetMinimum set_minimum) {
+                 SetAutomatic set_automatic, SetLimits set_limits) {
   if (automatic) {
     set_automatic(true);
     return true;
   }
   set_automatic(false);
   const std::optional<int32_t> maximum = ParseWholeNumber(max_text);
-  if (!maximum || !set_maximum(*maximum)) return false;
   const std::optional<int32_t> minimum = ParseWholeNumber(min_text);
-  return minimum && set_minimum(*minimum);
+  return maximum && minimum && set_limits(*minimum, *maximum);
 }
 
 bool ApplyScales(const GraphSettings& s, ChartModel& chart) {
   const bool x_limits = ApplyLimits(
       s.xautocheck, s.xmax, s.xmin, [&](bool on) { chart.SetXAutomatic(on); },
-      [&](double v) { return chart.SetXMaximum(v); },
-      [&](double v) { return chart.SetXMinimum(v); });
+      [&](double low, double high) { return chart.SetXLimits(low, high); });
   if (!x_limits) return false;
   chart.SetXInverted(s.xinvcheck);
   if (!chart.SetXLogarithmic(s.xlogcheck)) return false;
   const bool y_limits = ApplyLimits(
       s.yautocheck, s.ymax, s.ymin, [&](bool on) { chart.SetYAutomatic(on); },
-      [&](double v) { return chart.SetYMaximum(v); },
-      [&](double v) { return chart.SetYMinimum(v); });
+      [&](double low, double high) { return chart.SetYLimits(low, high); });
   if (!y_limits) return false;
   chart.SetYInverted(s.yinvcheck);
   return chart.SetYLogarithmic(s.ylogcheck);

@@ -1,5 +1,6 @@
 #include "graph/graph_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -13,7 +14,6 @@
 namespace quorvex {
 namespace {
 
-constexpr uint32_t kReminderInterval = 10000;  // ms of calculation between reminders
 constexpr long double kMaxCount = 2147483647;
 
 struct RunRange {
@@ -42,6 +42,21 @@ bool ParseRange(const GraphSettings& settings, RunRange& range) {
   return true;
 }
 
+// Whether the accumulated x still belongs to [start; stop]: at most stop, or above it only by
+// the rounding that `additions` additions of the increment, and the reading of the three
+// texts, can leave (0..2 by 0,01 ends at an x a few bits above 2). An x a real step beyond stop
+// is far outside that.
+bool WithinStop(long double x, const RunRange& range, long double additions) {
+  if (x <= range.stop) return true;
+  const long double scale = std::max({std::fabs(range.start), std::fabs(range.stop), std::fabs(x)});
+  return x - range.stop <=
+         (additions + 2) * scale * 2 * std::numeric_limits<long double>::epsilon();
+}
+
+// Storage for the expected points is taken at once (no copying as they grow), but not for
+// counts only a stop can end.
+constexpr long double kMaxReserved = 1 << 24;
+
 bool OutsideDouble(long double value) {
   return std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max());
 }
@@ -60,13 +75,17 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
 
   RunRange range;
   if (!ParseRange(run.graph, range)) return fail(graph_messages::kCalculations);
-  if (!(range.start < range.stop + range.inc)) return fail(graph_messages::kEmptyRange);
   if (!ApplyGraphOptions(run.graph, run.chart, answer)) return false;
 
   run.table.Clear();
   run.chart.ClearSeries();
   run.chart.UndoZoom();
+  // Reported once the chart is configured and emptied, like the refusals before it.
+  if (!(range.start <= range.stop)) return fail(graph_messages::kEmptyRange);
   if (range.count > kMaxCount) return fail(graph_messages::kTooMany);
+  const auto reserved = static_cast<size_t>(std::min(range.count + 1, kMaxReserved));
+  run.chart.line().Reserve(reserved);
+  if (run.general.tscheck) run.table.StartRows(run.mask, range.inc, reserved);
 
   run.host.SetGaugeMaximum(static_cast<int>(range.count));
   run.host.ShowGauge();
@@ -75,12 +94,14 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   const ChartSeries& series = run.chart.line();
   const bool tscheck = run.general.tscheck;
   long double x = range.start;
+  long double additions = 0;
+  const uint32_t reminder_interval = run.host.ReminderInterval();
   Token x_token;
-  while (x < range.stop + range.inc) {
+  while (WithinStop(x, range, additions)) {
     x_token.SetNumber(x);  // spelled only if a message or step line needs the text
     for (const int slot : engine.x_positions) engine.working[slot] = x_token;
 
-    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
+    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= reminder_interval) {
       run.table.WriteSumAndArea();  // the user may look while asked
       const uint32_t pause_start = run.clock.TickCount();
       if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);
@@ -121,6 +142,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
     const long double next = x + range.inc;
     if (next == x) return fail(graph_messages::kIncrementTooSmall);
     x = next;
+    ++additions;
   }
   run.table.WriteSumAndArea();
 

@@ -26,6 +26,10 @@ class GraphHost {
   // Shows the graph window modally and returns when it is closed. answer is the timing
   // message, which the answer box already shows while the window is open.
   virtual void ShowGraphWindow(std::string_view answer) = 0;
+  // The milliseconds of calculation between two reminders.
+  virtual uint32_t ReminderInterval() const { return kDefaultReminderInterval; }
+
+  static constexpr uint32_t kDefaultReminderInterval = 10000;
 };
 
 }  // namespace quorvex

@@ -21,24 +21,6 @@ void AppendMasked(const MaskSettings& mask, long double value, std::string& row)
   row += mask.suffix;
 }
 
-// rows = {row}, reusing the storage of the first old row: a rising run replaces its single
-// max row at every point.
-void KeepOnly(std::vector<std::string>& rows, const std::string& row) {
-  rows.resize(1);
-  rows[0] = row;
-}
-
-// The sign-change row between the previous point and the current one: the zero lies between.
-std::string SignChangeRow(long double prev_x, long double current_x, const MaskSettings& mask) {
-  std::string row = "x: ";
-  AppendGeneral(prev_x, row);
-  row += "<x<";
-  AppendGeneral(current_x, row);
-  row += kRowSeparator;
-  AppendMasked(mask, 0, row);
-  return row;
-}
-
 // The number the text of a running value reads back as (0 for "NAN" and the like).
 long double RunningValue(long double unwritten) {
   return GeneralReadBackInPlace(unwritten) ? unwritten : 0;
@@ -46,25 +28,95 @@ long double RunningValue(long double unwritten) {
 
 }  // namespace
 
+void AppendPointRow(long double x, long double y, const MaskSettings& mask, std::string& out) {
+  out += "x: ";
+  AppendGeneral(x, out);
+  out += kRowSeparator;
+  AppendMasked(mask, y, out);
+}
+
+void AppendSignChangeRow(long double prev_x, long double x, const MaskSettings& mask,
+                         std::string& out) {
+  out += "x: ";
+  AppendGeneral(prev_x, out);
+  out += "<x<";
+  AppendGeneral(x, out);
+  out += kRowSeparator;
+  AppendMasked(mask, 0, out);
+}
+
 std::string PointRow(long double x, long double y, const MaskSettings& mask) {
   std::string row;
   row.reserve(64);
-  row += "x: ";
-  AppendGeneral(x, row);
-  row += kRowSeparator;
-  AppendMasked(mask, y, row);
+  AppendPointRow(x, y, mask, row);
   return row;
 }
+
+size_t RowList::size() const { return every_point_ ? owner_->points.size() : entries_.size(); }
+
+void RowList::AppendRow(size_t row, std::string& out) const {
+  const PointRows& points = owner_->points;
+  if (every_point_) {
+    AppendPointRow(points.X(row), points.Y(row), owner_->mask, out);
+    return;
+  }
+  const uint32_t entry = entries_[row];
+  const size_t point = entry & ~kSignChange;
+  if ((entry & kSignChange) != 0) {
+    AppendSignChangeRow(points.X(point - 1), points.X(point), owner_->mask, out);
+  } else {
+    AppendPointRow(points.X(point), points.Y(point), owner_->mask, out);
+  }
+}
+
+std::string RowList::operator[](size_t row) const {
+  std::string text;
+  AppendRow(row, text);
+  return text;
+}
+
+RowList::operator std::vector<std::string>() const {
+  std::vector<std::string> rows;
+  rows.reserve(size());
+  ForEachRow([&](const std::string& text) { rows.push_back(text); });
+  return rows;
+}
+
+bool RowList::operator==(const std::vector<std::string>& rows) const {
+  return static_cast<std::vector<std::string>>(*this) == rows;
+}
+
+void RowList::Append(size_t point, bool sign_change) {
+  entries_.push_back(static_cast<uint32_t>(point) | (sign_change ? kSignChange : 0));
+}
+
+// A rising run replaces its single max row at every point.
+void RowList::KeepOnly(size_t point) {
+  entries_.resize(1);
+  entries_[0] = static_cast<uint32_t>(point);
+}
+
+void RowList::Clear() { std::vector<uint32_t>().swap(entries_); }
 
 void ValueTable::Clear() {
   trend_state = kLevel;
   sign_state = kAtZero;
-  table.clear();
-  top.clear();
-  max.clear();
-  bottom.clear();
-  min.clear();
-  zero.clear();
+  points.Clear();
+  for (RowList* list : {&top, &max, &bottom, &min, &zero}) list->Clear();
+}
+
+void ValueTable::StartRows(const MaskSettings& run_mask, std::optional<long double> x_step,
+                           size_t expected_rows) {
+  Clear();
+  mask = run_mask;
+  points.Start(x_step);
+  points.Reserve(expected_rows);
+}
+
+size_t ValueTable::BytesHeld() const {
+  size_t bytes = points.BytesHeld();
+  for (const RowList* list : {&top, &max, &bottom, &min, &zero}) bytes += list->BytesHeld();
+  return bytes;
 }
 
 void ValueTable::AddToSumAndArea(long double y, size_t points_before) {
@@ -90,10 +142,10 @@ void ValueTable::WriteSumAndArea() {
   sum_and_area_pending = false;
 }
 
-void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSettings& mask) {
-  table.push_back(PointRow(current_x, y, mask));
-  // The rows of the current point below are this row again.
-  const std::string& row = table.back();
+void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSettings& row_mask) {
+  const size_t point = points.size();
+  if (point == 0) mask = row_mask;
+  points.Add(current_x, y);
   if (points_now == 1) {
     prev_x = current_x;
     prev_y = y;
@@ -101,41 +153,42 @@ void ValueTable::AddTableRow(long double y, size_t points_now, const MaskSetting
     min_y = y;
   }
 
+  // The previous point is the row before this one.
   if (y < prev_y) {
-    if (trend_state == kRising) top.push_back(PointRow(prev_x, prev_y, mask));
+    if (trend_state == kRising) top.Append(point - 1);
     trend_state = kFalling;
   } else if (y == prev_y) {
     trend_state = kLevel;
   } else if (y > prev_y) {
-    if (trend_state == kFalling) bottom.push_back(PointRow(prev_x, prev_y, mask));
+    if (trend_state == kFalling) bottom.Append(point - 1);
     trend_state = kRising;
   }
 
   if (y >= max_y) {
     if (y > max_y) {
-      KeepOnly(max, row);
+      max.KeepOnly(point);
     } else {
-      max.push_back(row);
+      max.Append(point);
     }
     max_y = y;
   }
   if (y <= min_y) {
     if (y < min_y) {
-      KeepOnly(min, row);
+      min.KeepOnly(point);
     } else {
-      min.push_back(row);
+      min.Append(point);
     }
     min_y = y;
   }
 
   if (y == 0) {
-    zero.push_back(row);
+    zero.Append(point);
     sign_state = kAtZero;
   } else if (y > 0) {
-    if (sign_state == kNegative) zero.push_back(SignChangeRow(prev_x, current_x, mask));
+    if (sign_state == kNegative) zero.Append(point, true);
     sign_state = kPositive;
   } else if (y < 0) {
-    if (sign_state == kPositive) zero.push_back(SignChangeRow(prev_x, current_x, mask));
+    if (sign_state == kPositive) zero.Append(point, true);
     sign_state = kNegative;
   }
 

@@ -43,9 +43,23 @@ long double Count(const std::vector<double>& values) {
   return static_cast<long double>(values.size());
 }
 
+// The squared deviations from the mean, in two passes: S2 - S1^2 / N cancels to noise or even
+// below zero when the values are close together. The second term corrects the rounding of
+// the mean; for equal values the mean is exact (at most 499 doubles summed in 64 bits), so
+// every deviation and the result are exactly 0.
 long double TotalVariance(const std::vector<double>& values) {
-  const long double s1 = Sum(values);
-  return CheckedSub(SumOfSquares(values), CheckedDiv(CheckedMul(s1, s1), Count(values)));
+  const long double count = Count(values);
+  const long double mean = CheckedDiv(Sum(values), count);
+  long double squares = 0.0L;
+  long double deviations = 0.0L;
+  for (double x : values) {
+    const long double d = CheckedSub(x, mean);
+    squares = CheckedAdd(squares, CheckedMul(d, d));
+    deviations = CheckedAdd(deviations, d);
+  }
+  const long double result =
+      CheckedSub(squares, CheckedDiv(CheckedMul(deviations, deviations), count));
+  return result < 0.0L ? 0.0L : result;
 }
 
 // The square root of a negative value is an invalid operation, not a silent NAN.

@@ -24,7 +24,7 @@ long double ArrayPvar(const FunctionArgs& args);
 long double ArraySdev(const FunctionArgs& args);
 long double ArraySum(const FunctionArgs& args);
 long double ArraySumsq(const FunctionArgs& args);
-// The total variance TV = S2 - S1^2 / N, the sum of squared deviations from the mean.
+// The total variance TV, the sum of squared deviations from the mean.
 long double ArraySvar(const FunctionArgs& args);
 // The sample variance TV / (N - 1).
 long double ArrayVar(const FunctionArgs& args);

@@ -13,7 +13,7 @@ namespace {
 // characters into an expression. Names are in ascending byte order.
 constexpr std::array<ConstantRow, 65> kConstants = {{
     {"a", "p", "7,5646E-15", "Returns the radiation density constant in erg/cm^3 Kelvin^4"},
-    {"alladi", "n", "0,809394020534",
+    {"alladi", "n", "0,809394020540639",
      "Returns the value of the Alladi-Grinstead constant. Accurate to 13 digits"},
     {"alpha", "p", "0,00729735308", "Returns the Fine Structure constant. Accurate to 12 digits"},
     {"amu", "p", "1,6605402E-24", "Returns the mass of one amu in grams"},
@@ -80,7 +80,7 @@ constexpr std::array<ConstantRow, 65> kConstants = {{
     {"m_e", "p", "9,1093897E-28", "Returns the mass of an electon in grams"},
     {"m_h", "p", "1,6733E-24", "Returns the mass of one hydrogen atom in grams"},
     {"m_n", "p", "1,6749286E-24", "Returns the mass of a neutron in grams"},
-    {"m_p", "p", "1,672631E-24", "Returns the mass of a proton in grams"},
+    {"m_p", "p", "1,6726231E-24", "Returns the mass of a proton in grams"},
     {"m_sun", "as", "1,99E33", "Returns the solar mass in grams"},
     {"mert", "n", "0,26149721284764",
      "Returns the value of the Mertens' constant. Accurate to 15 digits"},

@@ -9,11 +9,15 @@
 namespace quorvex {
 namespace {
 
-// Below this magnitude 1 + r loses too many digits for repeated squaring.
-constexpr long double kSmallRate = 0.000061L;
 // A growth factor above this makes the term practically endless.
 constexpr long double kEndlessGrowth = 1e16L;
 constexpr int kRateRounds = 15;
+// Cash flows that balance at rate 0 to this fraction of their size have rate 0: the flows are
+// read from 15-digit texts, so a smaller rate would be rounding noise, not an answer.
+constexpr long double kBalancedAtZero = 1e-15L;
+// Below this |n * T| the slope term of the rate iteration comes from its Taylor series, where
+// the closed form cancels.
+constexpr long double kSmallLogRate = 1e-4L;
 
 // The engine passes exactly the row's count; a missing parameter reads as 0 rather than
 // reading past the array.
@@ -27,6 +31,18 @@ long double Timing(PaymentTiming timing) {
   return timing == PaymentTiming::kStartOfPeriod ? 1.0L : 0.0L;
 }
 
+// (1 + r)^m as e^(m * log1p r), infinite where it overflows. Repeated squaring of the rounded
+// 1 + r would carry that rounding into the 15th digit of ordinary terms (3650 days at 0,01 %).
+long double Growth(long double rate, int32_t periods) {
+  return std::exp(CheckedMul(static_cast<long double>(periods), std::log1p(rate)));
+}
+
+long double FiniteGrowth(long double rate, int32_t periods) {
+  const long double growth = Growth(rate, periods);
+  if (std::isinf(growth)) throw FloatFault(FloatFaultKind::kOverflow);
+  return growth;
+}
+
 long double FutureValue(long double rate, int32_t periods, long double payment, long double present,
                         PaymentTiming timing) {
   if (rate <= -1.0L) throw UntrappedFault("FutureValue");
@@ -38,22 +54,23 @@ long double FutureValue(long double rate, int32_t periods, long double payment, 
 long double Payment(long double rate, int32_t periods, long double present, long double future,
                     PaymentTiming timing) {
   if (rate <= -1.0L) throw UntrappedFault("Payment");
-  const AnnuityFactors f = AnnuityFactor(rate, periods, timing);
-  if (f.growth > kEndlessGrowth) {
+  // A growth too large for the extended range is all the more an endless term.
+  if (Growth(rate, periods) > kEndlessGrowth) {
     return CheckedDiv(CheckedMul(-present, rate),
                       CheckedAdd(CheckedMul(Timing(timing), rate), 1.0L));
   }
+  const AnnuityFactors f = AnnuityFactor(rate, periods, timing);
   return CheckedDiv(CheckedSub(CheckedMul(-present, f.growth), future), f.annuity);
 }
 
 long double PresentValue(long double rate, int32_t periods, long double payment, long double future,
                          PaymentTiming timing) {
   if (rate <= -1.0L) throw UntrappedFault("PresentValue");
-  const AnnuityFactors f = AnnuityFactor(rate, periods, timing);
-  if (f.growth > kEndlessGrowth) {
+  if (Growth(rate, periods) > kEndlessGrowth) {
     return CheckedDiv(CheckedMul(-payment, CheckedAdd(1.0L, CheckedMul(rate, Timing(timing)))),
                       rate);
   }
+  const AnnuityFactors f = AnnuityFactor(rate, periods, timing);
   return CheckedDiv(CheckedSub(CheckedMul(-payment, f.annuity), future), f.growth);
 }
 
@@ -82,7 +99,7 @@ struct PaymentParts {
 PaymentParts PartsOfPayment(long double rate, int32_t period, int32_t periods, long double present,
                             long double future, PaymentTiming timing, const char* fault_text) {
   if (rate <= -1.0L || period < 1 || periods < period) throw UntrappedFault(fault_text);
-  const long double p = PeriodGrowth(rate, period - 1);
+  const long double p = FiniteGrowth(rate, period - 1);
   const AnnuityFactors f = AnnuityFactor(rate, periods, timing);
   const long double interest = CheckedDiv(CheckedSub(CheckedMul(CheckedSub(p, 1.0L), future),
                                                      CheckedMul(CheckedSub(f.growth, p), present)),
@@ -92,7 +109,10 @@ PaymentParts PartsOfPayment(long double rate, int32_t period, int32_t periods, l
 }
 
 // Newton iteration on the logarithmic growth rate T of the equation
-// first + m * (v + ... + v^(n-1)) + last * v^n = 0 with v = e^T.
+// first + m * (v + ... + v^(n-1)) + last * v^n = 0 with v = e^T. After the set-up below
+// first < 0 and m, last >= 0, so the right-hand sum G(T) = m * D + last * e^(nT) is a positive
+// sum of exponentials: ln G is convex and increasing, and Newton on ln(-G / first) converges
+// from T = 0 without leaving the domain of the logarithm.
 long double InterestRate(int32_t periods, long double payment, long double present,
                          long double future, PaymentTiming timing) {
   if (periods <= 0) throw UntrappedFault("InterestRate");
@@ -103,33 +123,47 @@ long double InterestRate(int32_t periods, long double payment, long double prese
     first = CheckedAdd(present, payment);
     last = future;
   }
-  // Read backwards, the cash flows make e^T the growth 1 + rate instead of its inverse.
-  const bool reversed = CheckedMul(first, m) > 0.0L;
+  // Read backwards, the cash flows make e^T the growth 1 + rate instead of its inverse. That
+  // also serves when nothing flows at the start (a savings plan from 0), which read forwards
+  // would leave no first flow to divide by.
+  const bool reversed = first == 0.0L || CheckedMul(first, m) > 0.0L;
   if (reversed) std::swap(first, last);
   if (first > 0.0L) {
     first = -first;
     m = -m;
     last = -last;
   }
-  if (first == 0.0L || last < 0.0L) throw UntrappedFault("InterestRate");
-
   const long double n = periods;
+  const long double n1 = CheckedSub(n, 1.0L);
+  // Two sign changes (last < 0), none (m < 0), or every flow but one zero: no single rate.
+  if (first == 0.0L || last < 0.0L || m < 0.0L || (last == 0.0L && (m == 0.0L || n1 == 0.0L))) {
+    throw UntrappedFault("InterestRate");
+  }
+  // Flows that already balance at T = 0 have rate 0, exactly rather than as rounding noise.
+  const long double size = CheckedAdd(CheckedAdd(std::fabs(first), CheckedMul(m, n1)), last);
+  const long double balance = CheckedAdd(CheckedAdd(first, CheckedMul(m, n1)), last);
+  if (std::fabs(balance) <= CheckedMul(size, kBalancedAtZero)) return 0.0L;
+
   long double t = 0.0L;
   for (int round = 0; round < kRateRounds; ++round) {
     // No shortcut for a huge e^(n * T): the perpetuity limit -m / first only holds where
     // e^(n * T) vanishes, and Newton copes with large finite values on its own.
     const long double x = std::exp(CheckedMul(n, t));
     if (std::isinf(x)) throw UntrappedFault("InterestRate");
-    // expm1 rather than exp - 1: near T = 0 (rates close to zero) the subtraction would
-    // leave too few digits for the iteration to settle within its rounds.
+    // D = v + ... + v^(n-1) and its derivative E; expm1 keeps their digits near T = 0, where
+    // D tends to n - 1 (not n: the last payment is in last) and E to n(n - 1)/2.
     const long double y = std::exp(t);
     const long double z = std::expm1(t);
-    const long double n1 = CheckedSub(n, 1.0L);
-    long double d = n;
+    long double d = n1;
     long double e = CheckedDiv(CheckedMul(n1, n), 2.0L);
-    if (z != 0.0L) {
-      d = CheckedDiv(CheckedMul(std::expm1(CheckedMul(n1, t)), y), z);
-      e = CheckedDiv(CheckedSub(CheckedSub(CheckedMul(n, x), y), CheckedMul(d, y)), z);
+    if (z != 0.0L) d = CheckedDiv(CheckedMul(std::expm1(CheckedMul(n1, t)), y), z);
+    if (std::fabs(CheckedMul(n, t)) < kSmallLogRate) {
+      // E = sum of j * v^j to first order in T; the closed form below cancels here.
+      e = CheckedMul(
+          e,
+          CheckedAdd(1.0L, CheckedDiv(CheckedMul(CheckedSub(CheckedMul(2.0L, n), 1.0L), t), 3.0L)));
+    } else {
+      e = CheckedDiv(CheckedSub(CheckedMul(n1, x), d), z);
     }
     const long double g = CheckedAdd(CheckedMul(m, d), CheckedMul(last, x));
     const long double slope =
@@ -164,18 +198,13 @@ long double PeriodGrowth(long double rate, int32_t periods) {
 AnnuityFactors AnnuityFactor(long double rate, int32_t periods, PaymentTiming timing) {
   const long double n = periods;
   if (rate == 0.0L) return {n, 1.0L};
+  // One logarithm for every rate: expm1 keeps the digits of (1 + r)^n - 1 that the
+  // subtraction B - 1 would cancel for small rates.
+  const long double log_growth = CheckedMul(n, std::log1p(rate));
   AnnuityFactors f{};
-  if (std::fabs(rate) < kSmallRate) {
-    const long double log_growth = CheckedMul(n, std::log1p(rate));
-    f.growth = std::exp(log_growth);
-    if (std::isinf(f.growth)) throw FloatFault(FloatFaultKind::kOverflow);
-    // expm1 keeps every digit; the series n * (1 + (n - 1) * r / 2) drifts once n * r grows
-    // (0.5 % at 3650 periods of 0.005 %).
-    f.annuity = CheckedDiv(std::expm1(log_growth), rate);
-  } else {
-    f.growth = PeriodGrowth(rate, periods);
-    f.annuity = CheckedDiv(CheckedSub(f.growth, 1.0L), rate);
-  }
+  f.growth = std::exp(log_growth);
+  if (std::isinf(f.growth)) throw FloatFault(FloatFaultKind::kOverflow);
+  f.annuity = CheckedDiv(std::expm1(log_growth), rate);
   if (timing == PaymentTiming::kStartOfPeriod) {
     f.annuity = CheckedMul(f.annuity, CheckedAdd(1.0L, rate));
   }

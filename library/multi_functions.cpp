@@ -190,16 +190,15 @@ long double MultiRandg(const FunctionArgs& args) {
 }
 
 long double MultiRandr(const FunctionArgs& args) {
-  const int32_t a = A(args);
-  const int32_t b = TruncToInt32(N2(args) + 1);
+  const int64_t a = A(args);
+  // n2 + 1 is one past the largest 32-bit integer when n2 is that integer; in 32 bits it would
+  // wrap to -2^31 and the draw would fall below n1. The span, at most 2^32, is taken in 64 bits.
+  const long double past = N2(args) + 1;
+  const int64_t b = std::trunc(past) == 2147483648.0L ? int64_t{2147483648} : TruncToInt32(past);
   RangeGenerator& range = args.random.range;
-  // The span is an unsigned 32-bit difference, so it wraps for bounds more than 2^31 apart.
-  if (b >= a) {
-    return static_cast<long double>(a) +
-           range.DrawBelow(static_cast<uint32_t>(b) - static_cast<uint32_t>(a));
-  }
-  return static_cast<long double>(b) +
-         range.DrawBelow(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+  const int64_t low = b >= a ? a : b;
+  const uint64_t span = static_cast<uint64_t>(b >= a ? b - a : a - b);
+  return static_cast<long double>(low + range.DrawBelow(span));
 }
 
 long double MultiRound(const FunctionArgs& args) {

@@ -7,8 +7,9 @@ uint32_t RandGenerator::Draw() {
   return static_cast<uint32_t>((state_ >> 32) & 2147483647U);
 }
 
-uint32_t RangeGenerator::DrawBelow(uint32_t limit) {
+uint32_t RangeGenerator::DrawBelow(uint64_t limit) {
   state_ = state_ * 134775813U + 1;  // wraps modulo 2^32
+  // state < 2^32 and limit <= 2^32: the product stays below 2^64.
   return static_cast<uint32_t>((static_cast<uint64_t>(state_) * limit) >> 32);
 }
 

@@ -17,8 +17,8 @@ class RandGenerator {
 // The generator of randr and randg: a 32-bit linear congruential state, never reseeded.
 class RangeGenerator {
  public:
-  // A whole number below limit (taken as unsigned; 0 when limit is 0).
-  uint32_t DrawBelow(uint32_t limit);
+  // A whole number below limit, which may be up to 2^32 (0 when limit is 0).
+  uint32_t DrawBelow(uint64_t limit);
   // A real number in [0, 1).
   long double DrawUnit();
 

@@ -10,8 +10,8 @@
 namespace quorvex {
 namespace {
 
-// The factors are double values widened to extended, so results match the program's history
-// digit for digit; only the fractions below are full extended precision.
+// The angle factors are double values widened to extended, so results match the program's
+// history digit for digit.
 constexpr long double kPi = 3.141592653589793;
 constexpr long double k2Pi = 6.283185307179586;
 constexpr long double k4Pi = 12.566370614359172;
@@ -19,22 +19,23 @@ constexpr long double kDegToRad = 0.017453292519943295;
 constexpr long double kRadToDeg = 57.29577951308232;
 constexpr long double kGradToRad = 0.015707963267948967;
 constexpr long double kRadToGrad = 63.66197723675813;
-constexpr long double k1_8 = 1.8;
+// The unit factors are the nearest extended values, like a typed 273,15 read by the engine:
+// double offsets would leave a residue of 2E-14 at the exact boundaries (kel>cel[273,15]).
+constexpr long double k1_8 = 1.8L;
 constexpr long double k32 = 32;
-constexpr long double k273_15 = 273.15;
-constexpr long double k459_67 = 459.67;
-constexpr long double k0_8 = 0.8;
-constexpr long double k1_25 = 1.25;
-constexpr long double k2_25 = 2.25;
-constexpr long double kFeetToMet = 0.3048;
-constexpr long double kMetToFeet = 3.2808;
+constexpr long double k273_15 = 273.15L;
+constexpr long double k459_67 = 459.67L;
+constexpr long double k0_8 = 0.8L;
+constexpr long double k1_25 = 1.25L;
+constexpr long double k2_25 = 2.25L;
+constexpr long double kFeetToMet = 0.3048L;
+constexpr long double kMetToFeet = 3.2808L;
 constexpr long double kFiveNinths = 5.0L / 9.0L;
 constexpr long double kFourNinths = 4.0L / 9.0L;
 constexpr long double kThird = 1.0L / 3.0L;
 
 // Stand-in for infinity in atanh: close to the largest extended value, still finite.
 constexpr long double kAtanhLimit = 1.1E4932L;
-constexpr long double kCothLimit = 5678.22249441322L;
 
 // prime and primepi loop over every number up to their argument; beyond these the wait
 // would be unbounded, so they refuse instead.
@@ -173,8 +174,9 @@ long double SingleCelFah(const FunctionArgs& args) {
 
 long double SingleCelKel(const FunctionArgs& args) { return CheckedAdd(N1(args), k273_15); }
 
+// Through Kelvin, so that absolute zero gives exactly 0 (n1 * 1.8 + 491.67 leaves 3E-17).
 long double SingleCelRan(const FunctionArgs& args) {
-  return CheckedAdd(CheckedAdd(CheckedMul(N1(args), k1_8), k32), k459_67);
+  return CheckedMul(CheckedAdd(N1(args), k273_15), k1_8);
 }
 
 long double SingleCelRea(const FunctionArgs& args) { return CheckedMul(N1(args), k0_8); }
@@ -185,26 +187,16 @@ long double SingleCosh(const FunctionArgs& args) { return std::cosh(N1(args)); }
 
 long double SingleCot(const FunctionArgs& args) { return CheckedDiv(1, std::tan(N1(args))); }
 
-long double SingleCoth(const FunctionArgs& args) {
-  const long double x = N1(args);
-  long double t;
-  if (x > kCothLimit) {
-    t = 1;
-  } else if (x < -kCothLimit) {
-    t = -1;
-  } else {
-    const long double u = std::exp(x);
-    const long double w = CheckedMul(u, u);
-    t = CheckedDiv(CheckedSub(w, 1), CheckedAdd(w, 1));
-  }
-  return CheckedDiv(1, t);
-}
+// The library's tanh, sinh and cosh keep every digit near 0, where (e^2x - 1) / (e^2x + 1)
+// and e^x/2 - 0.25/(e^x/2) cancel, and saturate to +-1 or infinity far from it.
+long double SingleCoth(const FunctionArgs& args) { return CheckedDiv(1, std::tanh(N1(args))); }
 
 long double SingleCsc(const FunctionArgs& args) { return CheckedDiv(1, std::sin(N1(args))); }
 
+// Far out sinh is infinite and the reciprocal 0 on both sides (+0, never -0).
 long double SingleCsch(const FunctionArgs& args) {
-  const long double half = CheckedDiv(std::exp(N1(args)), 2);
-  return CheckedDiv(1, CheckedSub(half, CheckedDiv(0.25L, half)));
+  const long double result = CheckedDiv(1, std::sinh(N1(args)));
+  return result == 0 ? 0.0L : result;
 }
 
 long double SingleCycDeg(const FunctionArgs& args) {
@@ -371,10 +363,7 @@ long double SingleRec(const FunctionArgs& args) { return CheckedDiv(1, N1(args))
 
 long double SingleSec(const FunctionArgs& args) { return CheckedDiv(1, std::cos(N1(args))); }
 
-long double SingleSech(const FunctionArgs& args) {
-  const long double half = CheckedDiv(std::exp(N1(args)), 2);
-  return CheckedDiv(1, CheckedAdd(half, CheckedDiv(0.25L, half)));
-}
+long double SingleSech(const FunctionArgs& args) { return CheckedDiv(1, std::cosh(N1(args))); }
 
 long double SingleSign(const FunctionArgs& args) { return DoubleSign(N1(args)); }
 

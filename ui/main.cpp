@@ -7,6 +7,7 @@
 #include "app/calculator.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/qt_graph_host.h"
 #include "ui/test_probe.h"
 
 // The calculator window. The data files are read from bin/ of the working directory.
@@ -33,6 +34,13 @@ int main(int argc, char* argv[]) {
   const int quit_after_ms =
       qEnvironmentVariableIntValue("QUORVEX_QUIT_AFTER_MS", &quit_after_given);
   if (quit_after_given) QTimer::singleShot(quit_after_ms, &app, [] { QCoreApplication::exit(0); });
+  // For the real-window tests only: QUORVEX_TEST_REMINDER_MS shortens the 10 seconds of
+  // calculation after which a graph run offers to stop.
+  bool reminder_given = false;
+  const int reminder_ms = qEnvironmentVariableIntValue("QUORVEX_TEST_REMINDER_MS", &reminder_given);
+  if (reminder_given && reminder_ms > 0) {
+    window.graphHost()->setReminderInterval(static_cast<uint32_t>(reminder_ms));
+  }
   quorvex::TestProbe::StartFromEnvironment(&app);
   window.show();
   const int status = QApplication::exec();

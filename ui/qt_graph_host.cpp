@@ -22,10 +22,7 @@ QtGraphHost::QtGraphHost(Calculator& calculator, QProgressBar* bar, QLineEdit* a
       main_window_(main_window),
       reminder_(new ReminderDialog(main_window)),
       graph_window_(
-          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {
-  // The rows are made with the mask in force, which no dialog can change while they show.
-  graph_window_->tableStatsWindow()->setMask(&calculator.mask());
-}
+          new GraphWindow(calculator.chart(), calculator.table(), main_window, main_window)) {}
 
 bool QtGraphHost::ConfirmLongRun() {
   CentreOn(reminder_, main_window_);
@@ -43,13 +40,14 @@ void QtGraphHost::SetGaugePosition(int position) {
   // QProgressBar ignores values beyond its range instead of limiting them.
   const int limited = std::clamp(position, bar_->minimum(), bar_->maximum());
   if (limited == bar_->value()) return;
-  bar_->setValue(limited);
-  // Painting is what costs: only when the filled part grows by a pixel.
+  // Setting the value (which formats the gauge's text) and painting cost more than a point's
+  // calculation: only when the filled part grows by a pixel, and at the end.
   const int span = std::max(bar_->maximum() - bar_->minimum(), 1);
   const int pixels =
       static_cast<int>(static_cast<int64_t>(limited - bar_->minimum()) * bar_->width() / span);
-  if (pixels == painted_pixels_) return;
+  if (pixels == painted_pixels_ && limited != bar_->maximum()) return;
   painted_pixels_ = pixels;
+  bar_->setValue(limited);
   bar_->repaint();
 }
 

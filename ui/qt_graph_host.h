@@ -16,13 +16,14 @@ namespace quorvex {
 class GraphWindow;
 class ReminderDialog;
 
-// The platform's 32-bit millisecond tick: the monotonic clock since its reference, wrapping
-// like GetTickCount.
+// The platform's 32-bit millisecond tick: the milliseconds of the monotonic clock, wrapping
+// like GetTickCount. (msecsSinceReference would be the fixed moment the timer started.)
 class QtClock : public Clock {
  public:
   QtClock() { timer_.start(); }
   uint32_t TickCount() override {
-    return static_cast<uint32_t>(static_cast<uint64_t>(timer_.msecsSinceReference()));
+    return static_cast<uint32_t>(
+        static_cast<uint64_t>(timer_.msecsSinceReference() + timer_.elapsed()));
   }
 
  private:
@@ -42,6 +43,9 @@ class QtGraphHost : public GraphHost {
   void SetGaugePosition(int position) override;
   void ShowGauge() override;
   void ShowGraphWindow(std::string_view answer) override;
+  uint32_t ReminderInterval() const override { return reminder_interval_; }
+  // Only the real-window tests shorten it.
+  void setReminderInterval(uint32_t ms) { reminder_interval_ = ms; }
 
   Clock& clock() { return clock_; }
   ReminderDialog* reminder() const { return reminder_; }
@@ -56,6 +60,7 @@ class QtGraphHost : public GraphHost {
   GraphWindow* graph_window_;
   QtClock clock_;
   int painted_pixels_ = -1;
+  uint32_t reminder_interval_ = kDefaultReminderInterval;
 };
 
 }  // namespace quorvex

@@ -36,9 +36,13 @@ QString WithDefaultSuffix(const QString& path, const QString& suffix) {
 }
 
 bool SaveFileOrSay(QWidget* parent, const QString& path, const QByteArray& bytes) {
+  return SaveFileOrSay(parent, path, [&](const ByteSink& write) { return write(bytes); });
+}
+
+bool SaveFileOrSay(QWidget* parent, const QString& path, const ByteProducer& produce) {
   QSaveFile file(path);
-  const bool saved =
-      file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  const ByteSink write = [&](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
+  const bool saved = file.open(QIODevice::WriteOnly) && produce(write) && file.commit();
   if (!saved) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvex"),
                     QStringLiteral("Quorvex could not save '%1'").arg(path), QMessageBox::Ok,

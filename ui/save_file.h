@@ -30,4 +30,11 @@ QString WithDefaultSuffix(const QString& path, const QString& suffix);
 // "Quorvex could not save '<path>'" and returns false.
 bool SaveFileOrSay(QWidget* parent, const QString& path, const QByteArray& bytes);
 
+// Writes one piece of the file; false when it could not be written.
+using ByteSink = std::function<bool(const QByteArray& bytes)>;
+// Hands the file's content to the sink piece by piece; false as soon as a write failed.
+using ByteProducer = std::function<bool(const ByteSink& write)>;
+// The same for content made piece by piece, so that it is never held whole.
+bool SaveFileOrSay(QWidget* parent, const QString& path, const ByteProducer& produce);
+
 }  // namespace quorvex

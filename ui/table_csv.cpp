@@ -35,20 +35,21 @@ std::string_view Unmasked(std::string_view value, const MaskSettings& mask) {
 
 }  // namespace
 
-std::string TableCsv(const std::vector<std::string>& rows, const MaskSettings& mask) {
-  std::string out = "x;f(x)\r\n";
-  for (const std::string& row : rows) {
-    const std::string_view text = row;
-    const size_t value_at = text.find(kValueLead);
-    if (!text.starts_with(kXLead) || value_at == std::string_view::npos) {
-      AppendField(out, text);
-    } else {
-      AppendField(out, text.substr(kXLead.size(), value_at - kXLead.size()));
-      out += ';';
-      AppendField(out, Unmasked(text.substr(value_at + kValueLead.size()), mask));
-    }
-    out += "\r\n";
+void AppendTableCsvLine(std::string_view text, const MaskSettings& mask, std::string& out) {
+  const size_t value_at = text.find(kValueLead);
+  if (!text.starts_with(kXLead) || value_at == std::string_view::npos) {
+    AppendField(out, text);
+  } else {
+    AppendField(out, text.substr(kXLead.size(), value_at - kXLead.size()));
+    out += ';';
+    AppendField(out, Unmasked(text.substr(value_at + kValueLead.size()), mask));
   }
+  out += "\r\n";
+}
+
+std::string TableCsv(const std::vector<std::string>& rows, const MaskSettings& mask) {
+  std::string out(kTableCsvHeader);
+  for (const std::string& row : rows) AppendTableCsvLine(row, mask, out);
   return out;
 }
 

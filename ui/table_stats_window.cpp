@@ -8,14 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "ui/accessible_names.h"
+#include "ui/row_list_view.h"
 #include "ui/table_csv.h"
 #include "ui/text_convert.h"
 #include "ui/window_placement.h"
@@ -23,16 +25,9 @@
 namespace quorvex {
 namespace {
 
-QString Lines(const std::vector<std::string>& rows) {
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(rows.size()));
-  for (const std::string& row : rows) lines.append(ToQString(row));
-  return lines.join(QLatin1Char('\n'));
-}
-
 struct ListBox {
   const char* name;
-  const std::vector<std::string> ValueTable::*rows;
+  const RowList ValueTable::*rows;
 };
 
 struct CountText {
@@ -138,12 +133,11 @@ QWidget* TableStatsWindow::ListPage(const QString& caption, const char* list_nam
                                     const QString& label, const char* count_name) {
   auto* page = new QWidget(pages_);
   auto* group = new QGroupBox(caption, page);
-  auto* list = new QPlainTextEdit(group);
+  const ListBox* box = std::find_if(std::begin(kLists), std::end(kLists), [&](const ListBox& b) {
+    return std::string_view(b.name) == list_name;
+  });
+  auto* list = new RowListView(table_.*(box->rows), group);
   list->setObjectName(QString::fromLatin1(list_name));
-  list->setReadOnly(true);
-  list->setLineWrapMode(QPlainTextEdit::NoWrap);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* count_row = new QHBoxLayout;
   auto* count_label = new QLabel(label, group);
   QLineEdit* count = CountBox(count_name, group);
@@ -160,9 +154,7 @@ QWidget* TableStatsWindow::ListPage(const QString& caption, const char* list_nam
 
 void TableStatsWindow::Fill() {
   for (const ListBox& box : kLists) {
-    auto* list = findChild<QPlainTextEdit*>(QString::fromLatin1(box.name));
-    list->setPlainText(Lines(table_.*box.rows));
-    list->moveCursor(QTextCursor::Start);
+    findChild<RowListView*>(QString::fromLatin1(box.name))->Refresh();
   }
   for (const CountText& text : kTexts) {
     auto* edit = findChild<QLineEdit*>(QString::fromLatin1(text.name));
@@ -180,17 +172,35 @@ void TableStatsWindow::ShowModal() {
 
 void TableStatsWindow::closeClick() { accept(); }
 
+bool TableStatsWindow::WriteCsv(const ByteSink& write) const {
+  constexpr size_t kPiece = size_t{1} << 20;
+  std::string piece(kTableCsvHeader);
+  bool written = true;
+  table_.table.ForEachRow([&](const std::string& row) {
+    if (!written) return;
+    AppendTableCsvLine(row, table_.mask, piece);
+    if (piece.size() < kPiece) return;
+    written = write(QByteArray(piece.data(), static_cast<qsizetype>(piece.size())));
+    piece.clear();
+  });
+  return written && write(QByteArray(piece.data(), static_cast<qsizetype>(piece.size())));
+}
+
 QByteArray TableStatsWindow::Csv() const {
-  const MaskSettings bare{.prefix = std::string(), .mask = std::string(), .suffix = std::string()};
-  const std::string csv = TableCsv(table_.table, mask_ != nullptr ? *mask_ : bare);
-  return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+  QByteArray csv;
+  WriteCsv([&](const QByteArray& piece) {
+    csv += piece;
+    return true;
+  });
+  return csv;
 }
 
 void TableStatsWindow::copyTableClick() {
   const QByteArray csv = Csv();
   auto* data = new QMimeData;
   data->setData(QStringLiteral("text/csv"), csv);
-  data->setText(QString::fromUtf8(csv));
+  // The same bytes as plain text, shared rather than copied into a second, UTF-16 text.
+  data->setData(QStringLiteral("text/plain"), csv);
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -200,7 +210,9 @@ void TableStatsWindow::saveCsvClick() {
                                           SuggestedDocumentPath(QStringLiteral("table.csv")),
                                           QStringLiteral("CSV files (*.csv)")),
                         QStringLiteral(".csv"));
-  if (!path.isEmpty()) SaveFileOrSay(this, path, Csv());
+  if (!path.isEmpty()) {
+    SaveFileOrSay(this, path, [this](const ByteSink& write) { return WriteCsv(write); });
+  }
 }
 
 }  // namespace quorvex

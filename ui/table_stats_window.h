@@ -9,14 +9,14 @@
 #include "ui/save_file.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
 namespace quorvex {
 
 // TForm13 "Table and stats": the value table of the last run and its statistics on seven
-// pages, filled from the ValueTable each time it opens. The table can be copied to the
+// pages, filled from the ValueTable each time it opens. The six lists are views over the stored
+// rows, so the window opens at once for millions of them. The table can be copied to the
 // clipboard or saved as CSV.
 class TableStatsWindow : public QDialog {
   Q_OBJECT
@@ -34,11 +34,11 @@ class TableStatsWindow : public QDialog {
   QPushButton* copyTableButton() const { return copy_table_; }
   QPushButton* saveCsvButton() const { return save_csv_; }
 
-  // The mask the rows were made with, whose prefix and suffix the CSV leaves out; none keeps
-  // the rows' values whole.
-  void setMask(const MaskSettings* mask) { mask_ = mask; }
-  // The table as CSV (see TableCsv), as copied and saved.
+  // The table as CSV (see TableCsv), as copied and saved; the prefix and suffix of the mask the
+  // rows are shown with are left out.
   QByteArray Csv() const;
+  // The same piece by piece, as saved; false once write failed.
+  bool WriteCsv(const ByteSink& write) const;
   // Where Save as CSV asks for the file; the desktop's save dialog by default.
   void setSavePathChooser(SavePathChooser chooser) { choose_save_path_ = std::move(chooser); }
 
@@ -58,7 +58,6 @@ class TableStatsWindow : public QDialog {
   QPushButton* close_;
   QPushButton* copy_table_;
   QPushButton* save_csv_;
-  const MaskSettings* mask_ = nullptr;
   SavePathChooser choose_save_path_ = ChooseSavePathByDialog;
 };
 

@@ -234,6 +234,39 @@ TEST(CliGraph, PlainTablePrintsTheRowsAfterTheAnswer) {
   EXPECT_EQ(plain.out.rfind("3 calculation(s) done in ", 0), 0u) << plain.out;
 }
 
+// The command line runs the same loop as the window: every x of [start; stop], none beyond, and
+// a range without x reported as such.
+TEST(CliGraph, RangesEndAtStop) {
+  const struct {
+    const char* start;
+    const char* stop;
+    const char* inc;
+    const char* expression;
+    int status;
+    std::string first_line;
+    std::string last_row;
+  } rows[] = {
+      {"0", "2", "0,01", "sqrt[2-x]", 0, "201 calculation(s) done in ", "x: 2 <=> f(x): = 0"},
+      {"1,5", "10", "1", "x", 0, "9 calculation(s) done in ", "x: 9,5 <=> f(x): = 9,5"},
+      {"10,5", "10", "1", "x", 1,
+       "The x range holds no x value. See (Tools/Graph options/Calculations)", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.start) + ".." + row.stop);
+    TempWorkdir dir;
+    dir.Write("bin/graph.ini",
+              std::string(row.start) + "\r\n" + row.stop + "\r\n" + row.inc +
+                  "\r\n1\r\n0\r\n0\r\n0\r\n10\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n0\r\n"
+                  "0\r\n15102720\r\n16777215\r\n13158600\r\n13158600\r\n0\r\n10\r\n");
+    const CliRun run = RunCli(dir, {"--table", row.expression});
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_EQ(run.out.rfind(row.first_line, 0), 0u) << run.out;
+    if (!row.last_row.empty()) {
+      EXPECT_TRUE(run.out.ends_with("\n" + row.last_row + "\n")) << run.out;
+    }
+  }
+}
+
 TEST(CliGraph, SettingsErrorsEndWithStatusOne) {
   TempWorkdir dir;
   dir.Write("bin/graph.ini",

@@ -95,7 +95,13 @@ const SolveCase kFailures[] = {
     {"ProductOverflow", "{1E4000}*{1E4000}", messages::OperatorNaN("*")},
     {"SumOverflow", "{1E4932}+{1E4932}", messages::OperatorNaN("+")},
     {"PowerOverflow", "10^5000", messages::OperatorNaN("^")},
-    {"NotANumberFailsAtNextOperator", "(-8)^0,5*2", messages::OperatorNaN("*")},
+    // Powers that are no real number fail at their own operator, not at a later one.
+    {"FractionalPowerOfNegativeFailsAtPower", "(-8)^0,5*2", messages::OperatorNaN("^")},
+    {"FractionalPowerAfterProductNamesPower", "2*(-8)^0,5", messages::OperatorNaN("^")},
+    {"ZeroToNegativePowerAlone", "0^-1", messages::OperatorNaN("^")},
+    {"ZeroToNegativePowerInSum", "1+0^-1", messages::OperatorNaN("^")},
+    {"NegativeZeroToNegativeOddPower", "{-0}^-3", messages::OperatorNaN("^")},
+    {"PowerAsFunctionParameter", "sqrt[(-1)^0,5]", messages::OperatorNaN("^")},
     {"TrailingSemicolon", "1;", std::string(messages::kFirstOperandNaN)},
     {"ExponentTextIsNoNumber", "1E5", messages::OperatorNaN("*")},
 };

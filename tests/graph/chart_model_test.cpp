@@ -22,8 +22,7 @@ TEST(ChartSeries, KeepsPointsInXOrderWithTheirExtremes) {
   for (size_t i = 0; i < points.size(); ++i) {
     EXPECT_EQ(points[i].x, xs[i]) << i;
     EXPECT_EQ(points[i].y, ys[i]) << i;
-    EXPECT_EQ(points[i].label, "");
-    EXPECT_EQ(points[i].color, 255u);
+    EXPECT_TRUE(chart.line().Look(i).IsDefault()) << i;  // the series' own colour
   }
   EXPECT_EQ(chart.line().MinY(), -2);
   EXPECT_EQ(chart.line().MaxY(), 7);
@@ -33,6 +32,27 @@ TEST(ChartSeries, KeepsPointsInXOrderWithTheirExtremes) {
   chart.AddPoint(4, 9);
   EXPECT_EQ(chart.line().MinY(), 9);  // extremes start anew after a clear
   EXPECT_EQ(chart.line().MaxY(), 9);
+}
+
+// Only points with their own label or colour make the series keep looks, and each look stays
+// with its point when a later point is inserted before it.
+TEST(ChartSeries, KeepsALookOnlyWhereOneIsGivenAndWithItsPoint) {
+  ChartSeries series;
+  series.AddPoint(1, 1);
+  series.AddPoint(3, 3);
+  const size_t plain_bytes = series.BytesHeld();
+  EXPECT_LE(plain_bytes, series.points().capacity() * 2 * sizeof(double));
+  series.AddPoint(4, 4, PointLook{.label = "four", .color = 255});
+  series.AddPoint(2, 2);  // inserted before the labelled point
+  ASSERT_EQ(series.PointCount(), 4u);
+  EXPECT_TRUE(series.Look(0).IsDefault());
+  EXPECT_TRUE(series.Look(1).IsDefault());
+  EXPECT_TRUE(series.Look(2).IsDefault());
+  EXPECT_EQ(series.Look(3).label, "four");
+  EXPECT_EQ(series.Look(3).color, 255u);
+  series.Clear();
+  series.AddPoint(5, 5);
+  EXPECT_TRUE(series.Look(0).IsDefault());
 }
 
 TEST(ChartModel, DefaultsAreTheChartsFixedDesign) {

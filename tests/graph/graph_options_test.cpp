@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quorvex {
 namespace {
@@ -69,11 +71,11 @@ const OptionsRow kOptionsRows[] = {
      },
      kScales},
     {"LimitIgnoredWhileAutomatic", [](GraphSettings& s) { s.xmin = "1,5"; }, ""},
-    {"MaximumBelowMinimum",
+    {"MinimumAboveMaximum",
      [](GraphSettings& s) {
        s.xautocheck = false;
-       s.xmax = "-5";
-       s.xmin = "-10";
+       s.xmax = "-10";
+       s.xmin = "-5";
      },
      kScales},
     {"LogarithmicOverNegativeLimits",
@@ -116,27 +118,56 @@ const OptionsRow kOptionsRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, ApplyOptions, testing::ValuesIn(kOptionsRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ApplyGraphOptions, LimitsZeroToTenThenTwentyToThirty) {
-  ChartModel chart;
-  GraphSettings settings;
-  settings.xautocheck = false;
-  std::string answer;
-  ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer));
-  EXPECT_EQ(chart.XMinimum(), 0);
-  EXPECT_EQ(chart.XMaximum(), 10);
-  settings.xmin = "20";
-  settings.xmax = "30";  // the maximum goes first, so the minimum 20 is below it
-  ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer)) << answer;
-  EXPECT_EQ(chart.XMinimum(), 20);
-  EXPECT_EQ(chart.XMaximum(), 30);
+// Fixed limits are checked as a pair, whatever range the previous run left on the axis.
+struct LimitsRow {
+  const char* name;
+  std::optional<std::pair<int, int>> before;  // fixed limits applied first; none: a fresh chart
+  int min;
+  int max;
+  bool accepted;
+};
 
-  // Back down: the maximum 10 is below the current minimum 20, so it is refused.
-  settings.xmin = "0";
-  settings.xmax = "10";
-  EXPECT_FALSE(ApplyGraphOptions(settings, chart, answer));
-  EXPECT_EQ(answer, kScales);
-  EXPECT_EQ(chart.XMinimum(), 20);
+class FixedLimits : public testing::TestWithParam<LimitsRow> {};
+
+TEST_P(FixedLimits, AreCheckedAsAPair) {
+  const LimitsRow& row = GetParam();
+  for (const bool x_axis : {true, false}) {
+    SCOPED_TRACE(x_axis ? "x axis" : "y axis");
+    ChartModel chart;
+    GraphSettings settings;
+    std::string& low = x_axis ? settings.xmin : settings.ymin;
+    std::string& high = x_axis ? settings.xmax : settings.ymax;
+    (x_axis ? settings.xautocheck : settings.yautocheck) = false;
+    std::string answer;
+    if (row.before) {
+      low = std::to_string(row.before->first);
+      high = std::to_string(row.before->second);
+      ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer)) << answer;
+    }
+    const double old_min = x_axis ? chart.XMinimum() : chart.YMinimum();
+    const double old_max = x_axis ? chart.XMaximum() : chart.YMaximum();
+    low = std::to_string(row.min);
+    high = std::to_string(row.max);
+    answer.clear();
+    EXPECT_EQ(ApplyGraphOptions(settings, chart, answer), row.accepted);
+    EXPECT_EQ(answer, row.accepted ? "" : kScales);
+    EXPECT_EQ(x_axis ? chart.XMinimum() : chart.YMinimum(), row.accepted ? row.min : old_min);
+    EXPECT_EQ(x_axis ? chart.XMaximum() : chart.YMaximum(), row.accepted ? row.max : old_max);
+  }
 }
+
+const LimitsRow kLimitsRows[] = {
+    {"UpFromZeroToTen", std::pair(0, 10), 20, 30, true},
+    {"DownFromTwentyToThirty", std::pair(20, 30), 0, 10, true},
+    {"AllNegativeOnAFreshChart", std::nullopt, -10, -5, true},
+    {"AllNegativeAfterAPositiveRange", std::pair(0, 10), -10, -5, true},
+    {"ASinglePoint", std::pair(0, 10), 7, 7, true},
+    {"MinimumAboveMaximum", std::pair(0, 10), 6, 5, false},
+    {"MinimumAboveMaximumOnAFreshChart", std::nullopt, 1, -1, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FixedLimits, testing::ValuesIn(kLimitsRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyGraphOptions, AutomaticLogarithmicAxisIsTestedAgainstThePreviousPoints) {
   ChartModel chart;

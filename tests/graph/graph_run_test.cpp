@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kCalculations =
     "One or more errors occurred in (Tools/Graph options/Calculations)";
+constexpr const char* kEmptyRange =
+    "The x range holds no x value. See (Tools/Graph options/Calculations)";
 
 // A tick that moves only when the host says time passed.
 class FakeClock : public Clock {
@@ -158,8 +160,9 @@ const EndRow kEndRows[] = {
        s.inc = "1E-4900";
      },
      "x", kCalculations, 0},
-    {"RangeHoldsNoX", [](GraphSettings& s) { s.start = "11"; }, "x",
-     "The x range holds no x value. See (Tools/Graph options/Calculations)", 0},
+    {"RangeHoldsNoX", [](GraphSettings& s) { s.start = "11"; }, "x", kEmptyRange, 0},
+    {"StartLessThanAStepAboveStop", [](GraphSettings& s) { s.start = "10,5"; }, "x", kEmptyRange,
+     0},
     {"ScalesRefused",
      [](GraphSettings& s) {
        s.xautocheck = false;
@@ -374,6 +377,128 @@ TEST(RunGraph, ARunWithoutPointsKeepsTheSumAndAreaOfThePreviousOne) {
   EXPECT_EQ(f.table.sum, "55");
   EXPECT_EQ(f.table.area, "55");
 }
+
+// An empty x range is reported once the chart is configured and cleared: a Scales or Visuals
+// refusal comes first and keeps the old graph; otherwise the old points are gone.
+TEST(RunGraph, AnEmptyRangeIsReportedAfterTheChartIsConfiguredAndCleared) {
+  GraphRunFixture f;
+  ASSERT_TRUE(f.Run("x"));
+  f.graph.start = "11";
+  f.graph.xautocheck = false;
+  f.graph.xmin = "1,5";
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.output.answer, "One or more errors occurred in (Tools/Graph options/Scales)");
+  EXPECT_EQ(f.chart.line().PointCount(), 10u);
+  EXPECT_EQ(f.table.table.size(), 10u);
+
+  f.graph.xmin = "0";
+  f.graph.dcheck = true;
+  f.graph.percent = "0";
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.output.answer, "One or more errors occurred in (Tools/Graph options/Visuals)");
+  EXPECT_EQ(f.chart.line().PointCount(), 10u);
+
+  f.graph.dcheck = false;
+  f.chart.Zoom(ZoomRect{1, 2, 1, 2});
+  EXPECT_FALSE(f.Run("x"));
+  EXPECT_EQ(f.output.answer, kEmptyRange);
+  EXPECT_EQ(f.chart.line().PointCount(), 0u);
+  EXPECT_TRUE(f.table.table.empty());
+  EXPECT_FALSE(f.chart.zoom().has_value());
+  EXPECT_EQ(f.host.gauge_maximum, 10);  // the gauge was not touched
+}
+
+// Every x of [start; stop] that the accumulated x reaches is calculated, allowing for the
+// rounding of the additions, and none beyond stop.
+struct RangeRow {
+  const char* name;
+  const char* start;
+  const char* stop;
+  const char* inc;
+  const char* expression;
+  size_t points;
+  std::vector<std::string> first_rows;  // the table's first rows
+  std::string last_row;                 // and its last
+  double last_x;
+};
+
+class RunGraphRange : public testing::TestWithParam<RangeRow> {};
+
+TEST_P(RunGraphRange, CalculatesEveryXUpToStop) {
+  const RangeRow& row = GetParam();
+  GraphRunFixture f;
+  f.graph.start = row.start;
+  f.graph.stop = row.stop;
+  f.graph.inc = row.inc;
+  ASSERT_TRUE(f.Run(row.expression)) << f.output.answer;
+  EXPECT_EQ(f.points, row.points);
+  ASSERT_EQ(f.table.table.size(), row.points);
+  for (size_t i = 0; i < row.first_rows.size(); ++i) EXPECT_EQ(f.table.table[i], row.first_rows[i]);
+  EXPECT_EQ(f.table.table.back(), row.last_row);
+  EXPECT_TRUE(f.output.answer.starts_with(std::to_string(row.points) + " calculation(s) done in "));
+  EXPECT_EQ(f.Xs().back(), row.last_x);  // the chart ends there too
+}
+
+const RangeRow kRangeRows[] = {
+    {"DefaultsEndAtStop",
+     "1",
+     "10",
+     "1",
+     "x",
+     10,
+     {"x: 1 <=> f(x): = 1"},
+     "x: 10 <=> f(x): = 10",
+     10},
+    {"HundredthsReachTwoDespiteRounding",
+     "0",
+     "2",
+     "0,01",
+     "sqrt[2-x]",
+     201,
+     {"x: 0 <=> f(x): = 1,4142135623731", "x: 0,01 <=> f(x): = 1,41067359796659"},
+     "x: 2 <=> f(x): = 0",
+     2},
+    {"TenthsReachThreeTenths",
+     "0",
+     "0,3",
+     "0,1",
+     "x",
+     4,
+     {"x: 0 <=> f(x): = 0", "x: 0,1 <=> f(x): = 0,1", "x: 0,2 <=> f(x): = 0,2"},
+     "x: 0,3 <=> f(x): = 0,3",
+     0.3},
+    {"NoHalfStepBeyondStop",
+     "1,5",
+     "10",
+     "1",
+     "x",
+     9,
+     {"x: 1,5 <=> f(x): = 1,5"},
+     "x: 9,5 <=> f(x): = 9,5",
+     9.5},
+    {"NoStepBeyondStop",
+     "0",
+     "0,9",
+     "0,5",
+     "x",
+     2,
+     {"x: 0 <=> f(x): = 0"},
+     "x: 0,5 <=> f(x): = 0,5",
+     0.5},
+    {"StartEqualsStop", "5", "5", "1", "x", 1, {}, "x: 5 <=> f(x): = 5", 5},
+    {"DownFromNegativeThroughZero",
+     "-1",
+     "1",
+     "0,25",
+     "x",
+     9,
+     {"x: -1 <=> f(x): = -1"},
+     "x: 1 <=> f(x): = 1",
+     1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, RunGraphRange, testing::ValuesIn(kRangeRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorvex

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "common/number_text.h"
 #include "graph/chart_model.h"
 
 namespace quorvex {
@@ -177,6 +182,148 @@ TEST(ValueTable, AccumulatedSumAndAreaWriteTheTextsOfEveryStep) {
     once.WriteSumAndArea();  // nothing new: the texts stay
     EXPECT_EQ(once.sum, "kept");
   }
+}
+
+// The rows as they were built when every row was text made at once during the run.
+struct EagerTable {
+  Rows table, top, max, bottom, min, zero;
+  long double prev_x = 0, prev_y = 0, max_y = 0, min_y = 0;
+  int trend = 0, sign = 0;
+
+  void Add(long double x, long double y, const MaskSettings& mask) {
+    table.push_back(PointRow(x, y, mask));
+    const std::string& row = table.back();
+    if (table.size() == 1) prev_x = x, prev_y = y, max_y = y, min_y = y;
+    if (y < prev_y) {
+      if (trend == 2) top.push_back(PointRow(prev_x, prev_y, mask));
+      trend = 1;
+    } else if (y == prev_y) {
+      trend = 0;
+    } else if (y > prev_y) {
+      if (trend == 1) bottom.push_back(PointRow(prev_x, prev_y, mask));
+      trend = 2;
+    }
+    if (y >= max_y) {
+      if (y > max_y) max.clear();
+      max.push_back(row);
+      max_y = y;
+    }
+    if (y <= min_y) {
+      if (y < min_y) min.clear();
+      min.push_back(row);
+      min_y = y;
+    }
+    const std::string change = "x: " + FormatGeneral(prev_x) + "<x<" + FormatGeneral(x) +
+                               " <=> f(x): " + MaskedText(mask, 0);
+    if (y == 0) {
+      zero.push_back(row);
+      sign = 0;
+    } else if (y > 0) {
+      if (sign == 1) zero.push_back(change);
+      sign = 2;
+    } else if (y < 0) {
+      if (sign == 2) zero.push_back(change);
+      sign = 1;
+    }
+    prev_x = x;
+    prev_y = y;
+  }
+};
+
+// Rows formatted when read must read exactly as rows made at once: over thousands of values of
+// every kind (plateaus, zeros, sign changes, tiny, huge, infinite, NAN), several masks, and x
+// made by a run's additions, given freely, or breaking the additions half way.
+TEST(ValueTable, RowsReadExactlyAsRowsMadeDuringTheRun) {
+  const MaskSettings masks[] = {
+      {},
+      {"<", "0.00", "> m"},
+      {"", "#,##0.###", ""},
+      {"f = ", "0.000E+00", " units"},
+  };
+  enum XKind { kRunSteps, kFree, kStepsBroken };
+  std::mt19937_64 random(18);
+  const long double specials[] = {0,
+                                  0,
+                                  -0.0L,
+                                  1e-300L,
+                                  -7e-12L,
+                                  1e4000L,
+                                  -1e4000L,
+                                  std::numeric_limits<long double>::infinity(),
+                                  std::numeric_limits<long double>::quiet_NaN()};
+  for (const MaskSettings& mask : masks) {
+    for (const XKind kind : {kRunSteps, kFree, kStepsBroken}) {
+      SCOPED_TRACE(mask.prefix + mask.mask + mask.suffix + " x kind " + std::to_string(kind));
+      const long double step = kind == kFree ? 0 : 0.1L;
+      ValueTable table;
+      table.sum = "kept";
+      if (kind == kFree) {
+        table.StartRows(mask, std::nullopt, 10);
+      } else {
+        table.StartRows(mask, step, 10);
+      }
+      EagerTable eager;
+      long double x = -250;
+      long double y = 0;
+      for (size_t i = 0; i < 5000; ++i) {
+        const uint64_t r = random();
+        switch (r % 8) {
+          case 0:
+            break;  // the same value again
+          case 1:
+            y = specials[(r >> 8) % std::size(specials)];
+            break;
+          case 2:
+            y = -y;
+            break;
+          default:
+            y = std::ldexp(static_cast<long double>(static_cast<int64_t>(r >> 11)) / (1LL << 52),
+                           static_cast<int>((r >> 3) % 40) - 20);
+        }
+        table.current_x = x;
+        table.AddTableRow(y, i + 1, mask);
+        eager.Add(x, y, mask);
+        if (kind == kFree) {
+          x = std::ldexp(static_cast<long double>(random() % 1000000) - 500000, -7);
+        } else if (kind == kStepsBroken && i == 3000) {
+          x += step / 3;
+        } else {
+          x += step;
+        }
+      }
+      EXPECT_EQ(static_cast<Rows>(table.table), eager.table);
+      EXPECT_EQ(static_cast<Rows>(table.top), eager.top);
+      EXPECT_EQ(static_cast<Rows>(table.max), eager.max);
+      EXPECT_EQ(static_cast<Rows>(table.bottom), eager.bottom);
+      EXPECT_EQ(static_cast<Rows>(table.min), eager.min);
+      EXPECT_EQ(static_cast<Rows>(table.zero), eager.zero);
+      ASSERT_FALSE(eager.zero.empty());
+      EXPECT_EQ(table.table[4321], eager.table[4321]);  // read one at a time as well
+      EXPECT_EQ(table.zero.back(), eager.zero.back());
+      EXPECT_EQ(table.sum, "kept");
+
+      const ValueTable copy = table;  // a copy reads its own points
+      table.Clear();
+      EXPECT_EQ(static_cast<Rows>(copy.zero), eager.zero);
+    }
+  }
+}
+
+TEST(ValueTable, RunRowsTakeFewBytes) {
+  ValueTable table;
+  const size_t rows = 100000;
+  table.StartRows(MaskSettings{}, 0.01L, rows);
+  long double x = 0;
+  for (size_t i = 0; i < rows; ++i) {
+    table.current_x = x;
+    table.AddTableRow(std::sin(static_cast<long double>(i)), i + 1, MaskSettings{});
+    x += 0.01L;
+  }
+  // Ten bytes of f(x) per row, x every 64th row, and the statistics lists (a top and a bottom
+  // about every six rows, in vectors that may hold twice their rows).
+  EXPECT_LE(table.BytesHeld(), rows * 16);
+  table.Clear();
+  EXPECT_EQ(table.BytesHeld(), 0u);
 }
 
 TEST(ValueTable, ClearEmptiesTheListsAndKeepsTheOtherBoxes) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -134,6 +135,107 @@ TEST_P(ConstantValueTest, RowHoldsItsTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ConstantValueTest, ::testing::ValuesIn(kValueCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Each value against the constant's definition: mathematical constants against published
+// values to 30 digits and more, the physical ones against the 1986 CGS values the table is
+// built from. A value may be rounded or cut at its last written digit, no more.
+struct TruthCase {
+  const char* name;
+  long double truth;
+  long double tolerance;  // in units of the last written digit, or relative when below 0
+};
+
+// One unit of the last digit of a value text such as "0,3739558136192" or "6,6260755E-27".
+long double LastDigitUnit(const std::string& text) {
+  const size_t e = text.find('E');
+  const std::string mantissa = text.substr(0, e);
+  const int exponent = e == std::string::npos ? 0 : std::stoi(text.substr(e + 1));
+  const size_t comma = mantissa.find(',');
+  const int decimals =
+      comma == std::string::npos ? 0 : static_cast<int>(mantissa.size() - comma - 1);
+  return std::pow(10.0L, exponent - decimals);
+}
+
+void PrintTo(const TruthCase& c, std::ostream* os) { *os << c.name; }
+
+class ConstantTruthTest : public ::testing::TestWithParam<TruthCase> {};
+
+TEST_P(ConstantTruthTest, ValueAgreesWithDefinition) {
+  const TruthCase& c = GetParam();
+  const ConstantRow* row = FindConstant(c.name);
+  ASSERT_NE(row, nullptr) << c.name;
+  const auto value = ParseNumber(row->value);
+  ASSERT_TRUE(value.has_value()) << c.name;
+  const long double allowed = c.tolerance < 0
+                                  ? -c.tolerance * std::fabs(c.truth)
+                                  : c.tolerance * LastDigitUnit(std::string(row->value));
+  EXPECT_LE(std::fabs(*value - c.truth), allowed)
+      << c.name << " = " << row->value << ", off by " << static_cast<double>(*value - c.truth);
+}
+
+constexpr long double kCut = 1;         // rounded or cut at the last written digit
+constexpr long double kCodata = -2E-7;  // the 1986 value to its 7 or 8 digits
+
+const TruthCase kTruths[] = {
+    {"alladi", 0.80939402054063913071793188059409L, kCut},
+    {"apery", 1.20205690315959428539973816151145L, kCut},
+    {"artin", 0.37395581361920228805472805434642L, kCut},
+    {"bhouse", 1.45607494858268967139959535111654L, kCut},
+    {"bstein", 0.28016949902386913303643649123067L, kCut},
+    {"conway", 1.30357726903429639125709911215255L, kCut},
+    {"cyclic", 0.4945668172L, kCut},
+    {"e", 2.71828182845904523536028747135266L, kCut},
+    {"falpha", 2.50290787509589282228390287321822L, kCut},
+    {"fdelta", 4.66920160910299067185320382046620L, kCut},
+    {"frobin", 2.80777024202851936522150118655777L, kCut},
+    {"g", 0.91596559417721901505460351493238L, kCut},
+    {"gauss", 2.62205755429211981046483958989112L, kCut},
+    {"gibbs", 1.85193705198246617036105337015799L, kCut},
+    {"gkw", 0.30366300289873265859744812190156L, kCut},
+    {"glaish", 1.28242712910062263687534256886979L, kCut},
+    {"golomb", 0.62432998854355087099293638310083L, kCut},
+    {"hardsqr", 1.50304808247533226432206632947555L, kCut},
+    {"hsm", 0.35323637185499598454351655043268L, kCut},
+    {"k", 2.68545200106530644530971483548180L, kCut},
+    {"landau", 0.76422365358922066299069873125009L, kCut},
+    {"lehmer", 0.59263271820163619710407860L, kCut},
+    {"lengyel", 1.09868580552518701L, kCut},
+    {"llimit", 0.66274341934918158097474209710925L, kCut},
+    {"loga", 0.69314718055994530941723212145818L, kCut},
+    {"mert", 0.26149721284764278375542683860870L, kCut},
+    {"mills", 1.30637788386308069046861449260261L, kCut},
+    {"niven", 1.70521114010536776428855145343451L, kCut},
+    {"oninth", 0.10765391922648457661532344509094L, kCut},
+    {"phi", 1.61803398874989484820458683436564L, kCut},
+    {"pi", 3.14159265358979323846264338327950L, kCut},
+    {"porter", 1.46707807943397547289779848470722L, kCut},
+    {"pyth", 1.41421356237309504880168872420970L, kCut},
+    {"soldner", 1.45136923488338105028396848589202L, kCut},
+    // (4/3)^(3/2)
+    {"sqrice", 1.53960071783900203869106341467188L, kCut},
+    {"stolar", 0.8125565590160063L, kCut},
+    {"twinp", 0.66016181584686957392781211001456L, kCut},
+    {"y", 0.57721566490153286060651209008240L, kCut},
+    {"alpha", 0.00729735308L, kCodata},
+    {"amu", 1.6605402E-24L, kCodata},
+    {"boltz", 1.380658E-16L, kCodata},
+    {"c", 29979245800.0L, kCodata},
+    {"elec", 4.8032068E-10L, kCodata},
+    // 1,60217733E-19 C in ergs per volt
+    {"ev", 1.60217733E-12L, kCodata},
+    {"grav", 6.67259E-8L, kCodata},
+    {"h", 6.6260755E-27L, kCodata},
+    {"m_e", 9.1093897E-28L, kCodata},
+    {"m_n", 1.6749286E-24L, kCodata},
+    {"m_p", 1.6726231E-24L, kCodata},
+    {"n_a", 6.0221367E23L, kCodata},
+    // 13,6056981 eV
+    {"r", 2.1798741E-11L, kCodata},
+    {"sigma", 5.67051E-5L, kCodata},
+};
+
+INSTANTIATE_TEST_SUITE_P(Definitions, ConstantTruthTest, ::testing::ValuesIn(kTruths),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConstantTableTest, DescriptionsAreWindows1252) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/checked_float.h"
+#include "common/number_text.h"
 #include "library/function_table.h"
 
 namespace quorvex {
@@ -40,7 +41,9 @@ class FinancialResultTest : public testing::TestWithParam<FinancialCase> {};
 
 TEST_P(FinancialResultTest, GivesExpectedValue) {
   const FinancialCase& c = GetParam();
-  EXPECT_TRUE(Near(Call(c.fn, c.params), c.expected, c.tolerance)) << c.name;
+  long double result = std::nanl("");
+  EXPECT_NO_THROW(result = Call(c.fn, c.params)) << c.name;
+  EXPECT_TRUE(Near(result, c.expected, c.tolerance)) << c.name;
 }
 
 constexpr long double kExact = 1e-15L;
@@ -112,8 +115,43 @@ const FinancialCase kResults[] = {
     // Rates found by bisection on 100 * (1 + r * t) * (1 - (1 + r)^-10) / r = 800.
     {"EirateLoan", FinancialEirate, {10, -100, 800, 0}, 0.0427749780351113L, 1e-13L},
     {"SirateLoan", FinancialSirate, {10, -100, 800, 0}, 0.0534461673930378L, 1e-13L},
-    {"EirateZeroInterestLoan", FinancialEirate, {12, -100, 1200, 0}, 0, 1e-15L},
-    {"SirateZeroInterestSavings", FinancialSirate, {12, -100, -1200, 2400}, 0, 1e-15L},
+    {"EirateZeroInterestLoan", FinancialEirate, {12, -100, 1200, 0}, 0, 0},
+    {"SirateZeroInterestSavings", FinancialSirate, {12, -100, -1200, 2400}, 0, 0},
+    // Rates that the iteration used to miss: exact values by bisection in Python decimal.
+    // 0,1 exactly: one period, saved 1000 + 100 grows to 1200.
+    {"EirateOnePeriodOfSavings", FinancialEirate, {1, -100, -1000, 1200}, 0.1L, 1e-15L},
+    // -0,5 exactly: 1000 lent, 500 paid back.
+    {"EirateOnePeriodLoss", FinancialEirate, {1, -500, 1000, 0}, -0.5L, 1e-15L},
+    // 0,0172568312285377289682282632969794834628356403049513690181250
+    {"EirateSavingsOnTopOfDeposit",
+     FinancialEirate,
+     {10, -100, -100, 1200},
+     0.0172568312285377289682282633L,
+     1e-15L},
+    // The most common savings question starts from nothing.
+    // 0,087320521779939787255950131871363625493291285800806121623735
+    {"EirateSavingsFromNothing",
+     FinancialEirate,
+     {10, -100, 0, 1500},
+     0.0873205217799397872559501319L,
+     1e-15L},
+    // 0,072567402109258820280016197938547467881813436534030758347515
+    {"SirateSavingsFromNothing",
+     FinancialSirate,
+     {10, -100, 0, 1500},
+     0.0725674021092588202800161979L,
+     1e-15L},
+    // 0,0122527924284683038073273927922552157975656085930519492086550
+    {"SirateMonthlySavingsFromNothing",
+     FinancialSirate,
+     {12, -100, 0, 1300},
+     0.0122527924284683038073273928L,
+     1e-15L},
+    // Flows that balance at rate 0 give exactly 0, not a fault or 2E-21.
+    {"EirateOnePeriodAtZero", FinancialEirate, {1, -1000, 1000, 0}, 0, 0},
+    {"SirateZeroWithNothingLeft", FinancialSirate, {5, -200, 1000, 0}, 0, 0},
+    {"EirateTenPeriodsAtZero", FinancialEirate, {10, -100, 1000, 0}, 0, 0},
+    {"EirateSavingsFromNothingAtZero", FinancialEirate, {10, -100, 0, 1000}, 0, 0},
     // 5 % over 1000 periods grows past 2^64; Newton still has to find the rate.
     {"EirateHugeGrowth",
      FinancialEirate,
@@ -282,27 +320,213 @@ TEST(FinancialFunctionsTest, PropertiesHoldOverGridOfRatesPeriodsAndValues) {
   }
 }
 
-TEST(FinancialFunctionsTest, RateIsFoundBackFromFutureValueAndPayment) {
-  for (const PairFns& fns : kPairs) {
-    for (long double r : kRates) {
-      for (int n : kPeriods) {
-        const long double ln = n;
-        SCOPED_TRACE(testing::Message()
-                     << "t=" << fns.t << " r=" << static_cast<double>(r) << " n=" << n);
-        // Savings: deposits of 100 on top of 1000 grow to a future value.
-        if (ClosedForm{r, n, fns.t}.Growth() <= 1e16L) {
-          const long double fv = Call(fns.fut, {r, ln, -100, -1000});
-          EXPECT_TRUE(Near(Call(fns.irate, {ln, -100, -1000, fv}), r, 1e-12L));
+// Textbook terms come out correctly rounded to the 15 digits an answer shows. Exact values by
+// Python decimal at 50 digits, with the rate as written; none lies near a rounding tie, so one
+// unit more or less in the library's last bit cannot change the text.
+struct RoundedCase {
+  const char* name;
+  FunctionImpl fn;
+  std::vector<long double> params;
+  long double exact;
+  const char* text;
+};
+
+void PrintTo(const RoundedCase& c, std::ostream* os) { *os << c.name; }
+
+class FinancialRoundingTest : public testing::TestWithParam<RoundedCase> {};
+
+TEST_P(FinancialRoundingTest, MatchesExactValue) {
+  const RoundedCase& c = GetParam();
+  long double result = std::nanl("");
+  EXPECT_NO_THROW(result = Call(c.fn, c.params)) << c.name;
+  // A few units of the last bit of the extended result, whatever the library's last bit.
+  EXPECT_LE(std::fabs(result - c.exact), 1e-17L * std::fabs(c.exact))
+      << c.name << ": got " << static_cast<double>(result);
+  EXPECT_EQ(FormatGeneral(result), c.text) << c.name;
+}
+
+const RoundedCase kRounded[] = {
+    // 441928,2084816803714454242899230
+    {"EfutDailyForTenYears",
+     FinancialEfut,
+     {0.0001L, 3650, -100, -1000},
+     441928.2084816803714454242899L,
+     "441928,20848168"},
+    // 441972,2572537564633906236330089
+    {"SfutDailyForTenYears",
+     FinancialSfut,
+     {0.0001L, 3650, -100, -1000},
+     441972.2572537564633906236330L,
+     "441972,257253756"},
+    // -599,5505251527523945914612437
+    {"EpayMortgage",
+     FinancialEpay,
+     {0.005L, 360, 100000, 0},
+     -599.5505251527523945914612L,
+     "-599,550525152752"},
+    // -596,5676867191566115337922823
+    {"SpayMortgage",
+     FinancialSpay,
+     {0.005L, 360, 100000, 0},
+     -596.5676867191566115337923L,
+     "-596,567686719157"},
+    // 1628,89462677744140625 (exact: 1,05^10)
+    {"EfutCompoundsTenYears",
+     FinancialEfut,
+     {0.05L, 10, 0, -1000},
+     1628.89462677744140625L,
+     "1628,89462677744"},
+    // 12409,0411835058595624372950636
+    {"EpvalThirtyYears",
+     FinancialEpval,
+     {0.07L, 30, -1000, 0},
+     12409.04118350585956243730L,
+     "12409,0411835059"},
+    // 13277,6740663512697318079057181
+    {"SpvalThirtyYears",
+     FinancialSpval,
+     {0.07L, 30, -1000, 0},
+     13277.67406635126973180791L,
+     "13277,6740663513"},
+    // 30849,2973692885446205934757923
+    {"SfutTenYearsMonthly",
+     FinancialSfut,
+     {0.004L, 120, -200, 0},
+     30849.29736928854462059348L,
+     "30849,2973692885"},
+    // -57,1177276279243355609512678
+    {"EipayMidTerm",
+     FinancialEipay,
+     {0.01L, 12, 24, 10000, 0},
+     -57.11772762792433556095127L,
+     "-57,1177276279243"},
+    // -56,5522055722023124365854136
+    {"SipayMidTerm",
+     FinancialSipay,
+     {0.01L, 12, 24, 10000, 0},
+     -56.55220557220231243658541L,
+     "-56,5522055722023"},
+    // 1718268,2371744896680350648244260
+    {"EfutTinyRateLongTerm",
+     FinancialEfut,
+     {0.00001L, 100000, -10, 0},
+     1718268.237174489668035064824L,
+     "1718268,23717449"},
+    // -5,7881882341090653901379796
+    {"EpayJustAboveTheSmallRates",
+     FinancialEpay,
+     {0.0003L, 1000, 5000, 0},
+     -5.788188234109065390137980L,
+     "-5,78818823410907"},
+    // The growth overflows the extended range: the endless-term rule, -pv * r / (t * r + 1).
+    {"EpayEndlessTermBeyondOverflow",
+     FinancialEpay,
+     {0.00006L, 2000000000, 1000, 0},
+     -0.06L,
+     "-0,06"},
+    // -0,059996400215987040777553346799192048 = -0,06 / 1,00006
+    {"SpayEndlessTermBeyondOverflow",
+     FinancialSpay,
+     {0.00006L, 2000000000, 1000, 0},
+     -0.05999640021598704077755335L,
+     "-0,059996400215987"},
+    {"EpvalEndlessTermBeyondOverflow",
+     FinancialEpval,
+     {0.00006L, 2000000000, -0.06L, 0},
+     1000,
+     "1000"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Textbook, FinancialRoundingTest, testing::ValuesIn(kRounded),
+                         [](const testing::TestParamInfo<RoundedCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// The rate is found back from the flows that efut/sfut (savings) and epay/spay (loans and
+// savings targets) build from it, to 1E-13 of max(1, |r|), and exactly 0 at rate 0.
+struct RateGridCase {
+  std::string name;
+  int t;
+  bool loan;
+  long double r;
+  int n;
+  long double pv;
+};
+
+void PrintTo(const RateGridCase& c, std::ostream* os) { *os << c.name; }
+
+std::string GridName(int t, bool loan, size_t r_index, int n, long double pv) {
+  static const char* const kRateNames[] = {
+      "MinusHalf",     "MinusFiveE5", "Zero",        "OneE9",   "ThreeE5",
+      "SixPointOneE5", "OnePercent",  "FivePercent", "Quarter", "One"};
+  std::string name = t == 0 ? "End" : "Start";
+  name += loan ? "Loan" : "Savings";
+  name += std::string("_r") + kRateNames[r_index] + "_n" + std::to_string(n) + "_pv";
+  name += pv < 0 ? "Minus" + std::to_string(static_cast<int>(-pv))
+                 : std::to_string(static_cast<int>(pv));
+  return name;
+}
+
+const long double kGridRates[] = {-0.5L,     -0.00005L, 0,     1e-9L, 0.00003L,
+                                  0.000061L, 0.01L,     0.05L, 0.25L, 1};
+
+std::vector<RateGridCase> RateGrid() {
+  std::vector<RateGridCase> grid;
+  for (int t : {0, 1}) {
+    for (size_t i = 0; i < std::size(kGridRates); ++i) {
+      const long double r = kGridRates[i];
+      for (int n : {1, 2, 3, 12, 360, 400}) {
+        // efut refuses a growth above 1E16; epay then pays interest only.
+        const bool endless = ClosedForm{r, n, t}.Growth() > 1e15L;
+        for (long double pv : {-1000.0L, 0.0L}) {
+          // Deposits of 100 on top of pv; with nothing at the start and the single payment at
+          // the end, one flow alone fixes no rate.
+          if (!endless && !(t == 0 && n == 1 && pv == 0)) {
+            grid.push_back({GridName(t, false, i, n, pv), t, false, r, n, pv});
+          }
         }
-        // A loan of 1000 paid off in full; paid at once at the start of a single period it
-        // fixes no rate at all.
-        if (fns.t == 1 && n == 1) continue;
-        const long double payment = Call(fns.pay, {r, ln, 1000, 0});
-        EXPECT_TRUE(Near(Call(fns.irate, {ln, payment, 1000, 0}), r, 1e-12L));
+        // A loan of 1000 paid off; at the start of a single period it is repaid at once.
+        if (!(t == 1 && n == 1))
+          grid.push_back({GridName(t, true, i, n, 1000), t, true, r, n, 1000});
+        // A target of 5000 saved from nothing; an endless term needs no payment for it.
+        if (!endless && !(t == 0 && n == 1)) {
+          grid.push_back({GridName(t, true, i, n, 0), t, true, r, n, 0});
+        }
       }
     }
   }
+  return grid;
 }
+
+class RateGridTest : public testing::TestWithParam<RateGridCase> {};
+
+TEST_P(RateGridTest, FindsTheRateBack) {
+  const RateGridCase& c = GetParam();
+  const PairFns& fns = kPairs[c.t];
+  const long double ln = c.n;
+  long double payment = -100;
+  long double fv = 0;
+  if (c.loan) {
+    fv = c.pv == 0 ? 5000 : 0;
+    EXPECT_NO_THROW(payment = Call(fns.pay, {c.r, ln, c.pv, fv})) << c.name;
+  } else {
+    EXPECT_NO_THROW(fv = Call(fns.fut, {c.r, ln, payment, c.pv})) << c.name;
+  }
+  long double rate = std::nanl("");
+  EXPECT_NO_THROW(rate = Call(fns.irate, {ln, payment, c.pv, fv}))
+      << c.name << ": payment " << static_cast<double>(payment) << ", fv "
+      << static_cast<double>(fv);
+  if (c.r == 0) {
+    EXPECT_EQ(rate, 0.0L) << c.name << ": " << static_cast<double>(rate);
+  } else {
+    EXPECT_TRUE(Near(rate, c.r, 1e-13L)) << c.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Grid, RateGridTest, testing::ValuesIn(RateGrid()),
+                         [](const testing::TestParamInfo<RateGridCase>& info) {
+                           return info.param.name;
+                         });
 
 struct FaultCase {
   const char* name;
@@ -318,8 +542,8 @@ class FinancialFaultTest : public testing::TestWithParam<FaultCase> {};
 TEST_P(FinancialFaultTest, ThrowsWithText) {
   const FaultCase& c = GetParam();
   try {
-    Call(c.fn, c.params);
-    FAIL() << c.name << " did not throw";
+    const long double result = Call(c.fn, c.params);
+    ADD_FAILURE() << c.name << " did not throw but gave " << static_cast<double>(result);
   } catch (const UntrappedFault& fault) {
     EXPECT_STREQ(fault.what(), c.text) << c.name;
   }
@@ -353,6 +577,13 @@ const FaultCase kFaults[] = {
     {"SirateNegativePeriods", FinancialSirate, {-5, -100, 800, 0}, "InterestRate"},
     {"EirateNothingAtStart", FinancialEirate, {2, -100, 0, 0}, "InterestRate"},
     {"EirateNoSignChange", FinancialEirate, {10, -100, 1000, 500}, "InterestRate"},
+    // Two sign changes: borrowed, paid back, then received again.
+    {"EirateTwoSignChanges", FinancialEirate, {10, -100, 500, 200}, "InterestRate"},
+    {"SirateTwoSignChanges", FinancialSirate, {10, -100, 1000, 500}, "InterestRate"},
+    // Nothing at the start and a single flow at the end: any rate fits.
+    {"EirateSingleFlowFromNothing", FinancialEirate, {1, -100, 0, 100}, "InterestRate"},
+    {"EirateOnlyDepositsFromNothing", FinancialEirate, {5, -100, 0, -50}, "InterestRate"},
+    {"EirateNothingAtAll", FinancialEirate, {5, 0, 0, 0}, "InterestRate"},
     {"SirateNoSignChange", FinancialSirate, {10, 100, 1000, 500}, "InterestRate"},
     // Floating-point faults inside the formulas.
     {"EpayNoPeriodsDividesByZero",

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 
 #include "tests/library/call_function.h"
 
@@ -96,6 +97,43 @@ TEST(RandFunctionTest, RandrWithEmptySpanStillDraws) {
   // Two draws were used, so the third of the 1..6 sequence comes next.
   EXPECT_EQ(CallFunction("randr", {1, 6}, random), 6);
 }
+
+// Bounds up to the largest 32-bit integer: n2 + 1 must not wrap to -2^31, which put every
+// draw below n1. The first three draws from the fixed start G = 0 are worked out by hand:
+// G = 1, 134775814, 3698175007 and the draw is n1 + G * span / 2^32, truncated.
+struct WideBoundsCase {
+  const char* name;
+  long double n1;
+  long double n2;
+  long double first_draws[3];
+};
+
+void PrintTo(const WideBoundsCase& c, std::ostream* os) { *os << c.name; }
+
+class RandrWideBoundsTest : public ::testing::TestWithParam<WideBoundsCase> {};
+
+TEST_P(RandrWideBoundsTest, StaysWithinTheBounds) {
+  const WideBoundsCase& c = GetParam();
+  RandomGenerators random;
+  for (int i = 0; i < 500; ++i) {
+    long double got = -1E30L;
+    EXPECT_NO_THROW(got = CallFunction("randr", {c.n1, c.n2}, random)) << c.name;
+    if (i < 3) {
+      EXPECT_EQ(got, c.first_draws[i]) << c.name << " draw " << i;
+    }
+    EXPECT_TRUE(got >= c.n1 && got <= c.n2)
+        << c.name << " draw " << i << " gave " << static_cast<double>(got);
+  }
+}
+
+const WideBoundsCase kWideBounds[] = {
+    {"ZeroToLargestInteger", 0, 2147483647, {0, 67387907, 1849087503}},
+    {"WholeIntegerRange", -2147483648.0L, 2147483647, {-2147483647, -2012707834, 1550691359}},
+    {"NegativeToLargestInteger", -5, 2147483647, {-5, 67387902, 1849087502}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Randr, RandrWideBoundsTest, ::testing::ValuesIn(kWideBounds),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RandFunctionTest, RandgHasTheGivenMeanAndDeviation) {
   RandomGenerators random;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/checked_float.h"
+#include "common/number_text.h"
 #include "tests/library/call_function.h"
 
 namespace quorvex {
@@ -32,7 +33,9 @@ class SingleValueTest : public ::testing::TestWithParam<Case> {};
 TEST_P(SingleValueTest, GivesTheKnownValue) {
   const Case& c = GetParam();
   RandomGenerators random;
-  EXPECT_TRUE(NearlyEqual(CallFunction(c.name, {c.n1}, random), c.want))
+  long double got = std::nanl("");
+  EXPECT_NO_THROW(got = CallFunction(c.name, {c.n1}, random)) << c.what;
+  EXPECT_TRUE(NearlyEqual(got, c.want))
       << c.what << ": " << c.name << "[" << static_cast<double>(c.n1) << "]";
 }
 
@@ -75,6 +78,25 @@ const Case kReciprocal[] = {
     {"SechOfOne", "sech", 1, 0.648054273663885399575L},
     {"CschOfOne", "csch", 1, 0.8509181282393215451338L},
     {"CschOfMinusOne", "csch", -1, -0.8509181282393215451338L},
+    // Near 0 the quotients of exponentials cancel; exact values by Python decimal, 50 digits.
+    // coth 1E-10 = 10000000000,000000000033333333333333333333444444444
+    {"CothNearZero", "coth", 1E-10L, 10000000000.000000000033333333333L},
+    // coth 1E-20 = 1E20 + 1E-20
+    {"CothVeryNearZero", "coth", 1E-20L, 1E20L},
+    // coth -0,001 = -1000,0003333333111111132275130158730372508128641872
+    {"CothNearZeroNegative", "coth", -0.001L, -1000.00033333331111111322751301587L},
+    // csch 1E-10 = 9999999999,9999999999833333333333333333365277777778
+    {"CschNearZero", "csch", 1E-10L, 9999999999.9999999999833333333333L},
+    {"CschVeryNearZero", "csch", -1E-20L, -1E20L},
+    // csch 0,5 = 1,9190347513349437194922028787270061595871798715331
+    {"CschOfHalf", "csch", 0.5L, 1.91903475133494371949220287872700616L},
+    // sech 1E-10 = 0,99999999999999999999500000000000000000002083333335
+    {"SechNearZero", "sech", 1E-10L, 0.999999999999999999995L},
+    // The exponential underflows or overflows far out: 0 on both sides.
+    {"SechFarNegativeIsZero", "sech", -12000, 0},
+    {"SechFarPositiveIsZero", "sech", 12000, 0},
+    {"CschFarNegativeIsZero", "csch", -12000, 0},
+    {"CschFarPositiveIsZero", "csch", 12000, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Reciprocal, SingleValueTest, ::testing::ValuesIn(kReciprocal), CaseName);
 
@@ -146,6 +168,48 @@ const Case kUnits[] = {
     {"MetFeet", "met>feet", 1, 3.2808L},
 };
 INSTANTIATE_TEST_SUITE_P(Units, SingleValueTest, ::testing::ValuesIn(kUnits), CaseName);
+
+// The boundaries of the temperature scales, typed as text the way the engine reads them, come
+// out exact (no residue such as 2,27E-14 for kel>cel[273,15]).
+struct TextCase {
+  const char* what;
+  const char* name;
+  const char* n1;
+  const char* want;
+};
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.what; }
+
+class TemperatureBoundaryTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TemperatureBoundaryTest, IsExact) {
+  const TextCase& c = GetParam();
+  const auto n1 = ParseNumber(c.n1);
+  const auto want = ParseNumber(c.want);
+  ASSERT_TRUE(n1 && want) << c.what;
+  RandomGenerators random;
+  long double got = std::nanl("");
+  EXPECT_NO_THROW(got = CallFunction(c.name, {*n1}, random)) << c.what;
+  EXPECT_EQ(got, *want) << c.what << ": " << static_cast<double>(got);
+}
+
+const TextCase kBoundaries[] = {
+    {"KelCelAtZeroCelsius", "kel>cel", "273,15", "0"},
+    {"KelReaAtZeroCelsius", "kel>rea", "273,15", "0"},
+    {"KelCelAtBoiling", "kel>cel", "373,15", "100"},
+    {"CelKelAtAbsoluteZero", "cel>kel", "-273,15", "0"},
+    {"CelRanAtAbsoluteZero", "cel>ran", "-273,15", "0"},
+    {"CelKelAtBoiling", "cel>kel", "100", "373,15"},
+    {"FahKelAtAbsoluteZero", "fah>kel", "-459,67", "0"},
+    {"FahRanAtAbsoluteZero", "fah>ran", "-459,67", "0"},
+    {"RanFahAtZeroFahrenheit", "ran>fah", "459,67", "0"},
+    {"RanCelAtZeroCelsius", "ran>cel", "491,67", "0"},
+    {"RanReaAtZeroCelsius", "ran>rea", "491,67", "0"},
+    {"ReaKelAtAbsoluteZero", "rea>kel", "-218,52", "0"},
+    {"ReaRanAtAbsoluteZero", "rea>ran", "-218,52", "0"},
+};
+INSTANTIATE_TEST_SUITE_P(Units, TemperatureBoundaryTest, ::testing::ValuesIn(kBoundaries),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 const Case kGeometric[] = {
     {"AcircOfTwo", "acirc", 2, 4 * kPi},

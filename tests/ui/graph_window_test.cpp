@@ -2,6 +2,7 @@
 // table and statistics window, and back.
 #include "ui/graph_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -76,6 +77,8 @@ class GraphWindowTest : public QObject {
   void settingsErrorsCalculateNothing_data();
   void settingsErrorsCalculateNothing();
   void zoomIsUndoneByTheNextRun();
+  void windowTickCountsRealMilliseconds();
+  void tableWindowListsAreViewsOverTheRows();
 
  private:
   void Solve(const QString& expression) {
@@ -187,8 +190,12 @@ void GraphWindowTest::tableButtonFollowsTscheck() {
           auto* tabs = table->findChild<QTabWidget*>(QStringLiteral("pages"));
           for (int i = 0; tabs != nullptr && i < tabs->count(); ++i) pages.append(tabs->tabText(i));
           for (const char* name : {"table", "top", "max", "bottom", "min", "zero"}) {
-            const auto* list = table->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-            boxes[QString::fromLatin1(name)] = list != nullptr ? list->toPlainText() : "<none>";
+            const auto* list = table->findChild<QAbstractItemView*>(QString::fromLatin1(name));
+            QStringList lines;
+            for (int row = 0; list != nullptr && row < list->model()->rowCount(); ++row) {
+              lines.append(list->model()->index(row, 0).data().toString());
+            }
+            boxes[QString::fromLatin1(name)] = list != nullptr ? lines.join('\n') : "<none>";
           }
           for (const char* name : {"count", "maxvalue", "minvalue", "sum", "area", "tcount",
                                    "maxcount", "bcount", "mincount", "zcount"}) {
@@ -330,7 +337,7 @@ void GraphWindowTest::settingsErrorsCalculateNothing_data() {
   QTest::addColumn<QString>("answer");
   QTest::newRow("a fixed x limit of one and a half")
       << 0 << QString::fromLatin1(quorvex::graph_messages::kScales);
-  QTest::newRow("a fixed y maximum below the minimum")
+  QTest::newRow("a fixed y minimum above its maximum")
       << 1 << QString::fromLatin1(quorvex::graph_messages::kScales);
   QTest::newRow("3D with a percent of 0")
       << 2 << QString::fromLatin1(quorvex::graph_messages::kVisuals);
@@ -352,8 +359,8 @@ void GraphWindowTest::settingsErrorsCalculateNothing() {
     graph.xmin = "1,5";
   } else if (setting == 1) {
     graph.yautocheck = false;
-    graph.ymax = "-30";
-    graph.ymin = "-40";
+    graph.ymax = "-40";
+    graph.ymin = "-30";
   } else {
     graph.dcheck = true;
     graph.percent = "0";
@@ -380,6 +387,41 @@ void GraphWindowTest::zoomIsUndoneByTheNextRun() {
       [&](quorvex::GraphWindow*) { zoom_in_second_run = calculator_->chart().zoom(); });
   Solve(QStringLiteral("cos[x]"));
   QVERIFY(!zoom_in_second_run.has_value());
+}
+
+void GraphWindowTest::windowTickCountsRealMilliseconds() {
+  quorvex::QtClock clock;
+  const uint32_t before = clock.TickCount();
+  QTest::qSleep(150);
+  const uint32_t after = clock.TickCount();
+  const uint32_t passed = after - before;  // 32-bit arithmetic, as the run takes it
+  QVERIFY2(passed >= 150 && passed < 60000, qPrintable(QString::number(passed)));
+}
+
+// A long run's table window shows every row through a model, each row read as a run makes it.
+void GraphWindowTest::tableWindowListsAreViewsOverTheRows() {
+  calculator_->graph().stop = "100000";
+  int rows = 0;
+  QString last;
+  QString first_zero;
+  ExpectGraphWindow(
+      [&](quorvex::GraphWindow* graph) {
+        driver_->Expect([&](QWidget* table) {
+          const auto* list = table->findChild<QAbstractItemView*>(QStringLiteral("table"));
+          rows = list->model()->rowCount();
+          last = list->model()->index(rows - 1, 0).data().toString();
+          const auto* zero = table->findChild<QAbstractItemView*>(QStringLiteral("zero"));
+          first_zero = zero->model()->index(0, 0).data().toString();
+          ClickLater(table, "close");
+          driver_->Expect([](QWidget* again) { ClickLater(again, "close"); });
+        });
+        ClickLater(graph, "table");
+      },
+      false);
+  Solve(QStringLiteral("x-50000,5"));
+  QCOMPARE(rows, 100000);
+  QCOMPARE(last, QStringLiteral("x: 100000 <=> f(x): = 49999,5"));
+  QCOMPARE(first_zero, QStringLiteral("x: 50000<x<50001 <=> f(x): = 0"));
 }
 
 QTEST_MAIN(GraphWindowTest)
