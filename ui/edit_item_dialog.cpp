@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/accessible_names.h"
+#include "ui/single_line.h"
 
 namespace quorvex {
 
@@ -19,6 +20,7 @@ EditItemDialog::EditItemDialog(QWidget* parent) : QDialog(parent) {
   group->setObjectName(QStringLiteral("editbox"));
   edit_ = new QLineEdit(group);
   edit_->setObjectName(QStringLiteral("edit"));
+  KeepSingleLine(edit_);
   auto* group_layout = new QVBoxLayout(group);
   group_layout->addWidget(edit_);
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/icons.h"
+#include "ui/list_row_delegate.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -16,6 +17,7 @@ EvaluatePanel::EvaluatePanel(QWidget* parent) : QGroupBox(QStringLiteral("Evalua
   evaluate_->setObjectName(QStringLiteral("evaluate"));
   evaluate_->setSelectionMode(QAbstractItemView::SingleSelection);
   evaluate_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  evaluate_->setItemDelegate(new ListRowDelegate(evaluate_));
 
   itemup_ = FlatButton("itemup", "Move selected item up", "go-up", "up");
   itemdown_ = FlatButton("itemdown", "Move selected item down", "go-down", "down");
@@ -66,6 +68,13 @@ std::vector<std::string> EvaluatePanel::Items() const {
 
 void EvaluatePanel::Append(const QString& text) {
   evaluate_->addItem(text);
+  evaluate_->setCurrentRow(evaluate_->count() - 1);
+}
+
+void EvaluatePanel::AppendAll(const QStringList& texts) {
+  if (texts.isEmpty()) return;
+  // Selecting each new row would lay out the whole list again each time.
+  evaluate_->addItems(texts);
   evaluate_->setCurrentRow(evaluate_->count() - 1);
 }
 

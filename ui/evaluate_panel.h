@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class EvaluatePanel : public QGroupBox {
 
   // Appends text as the new last item and selects it.
   void Append(const QString& text);
+  // Appends every text in one step and selects the new last item, as Append of each would.
+  void AppendAll(const QStringList& texts);
   void Clear();
   // Removes the selected item and selects the one now at its place, or the new last one.
   void DeleteSelected();

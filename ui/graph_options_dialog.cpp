@@ -21,6 +21,7 @@
 #include "settings/messages.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
+#include "ui/single_line.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -43,6 +44,7 @@ GraphColor FromQColor(const QColor& color) {
 QLineEdit* MakeEdit(const char* name, const char* hint) {
   auto* edit = new QLineEdit;
   edit->setObjectName(QString::fromLatin1(name));
+  KeepSingleLine(edit);
   if (hint != nullptr) edit->setToolTip(QString::fromLatin1(hint));
   return edit;
 }

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/single_line.h"
+
 namespace quorvex {
 
 InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Input"), parent) {
@@ -17,6 +19,7 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Input"), par
   input_->setInsertPolicy(QComboBox::NoInsert);
   input_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   input_->setToolTip(QStringLiteral("Type in a mathematical expression"));
+  KeepSingleLine(input_);
   SetAutoComplete(false);
 
   insert_ = new QPushButton(QStringLiteral("Insert"), this);

@@ -289,7 +289,10 @@ void MainWindow::insertlogClick() {
     return;
   }
   if (!was_empty || items.empty()) return;
-  for (const std::string& item : items) evaluate_panel_->Append(ToQString(item));
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) texts.append(ToQString(item));
+  evaluate_panel_->AppendAll(texts);
   SetListCommandsEnabled(true);
 }
 

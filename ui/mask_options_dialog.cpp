@@ -14,6 +14,7 @@
 #include "ui/accessible_names.h"
 #include "ui/dialog_support.h"
 #include "ui/elided_label.h"
+#include "ui/single_line.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -22,6 +23,7 @@ namespace {
 QLineEdit* MakeEdit(const char* name, const char* hint) {
   auto* edit = new QLineEdit;
   edit->setObjectName(QString::fromLatin1(name));
+  KeepSingleLine(edit);
   edit->setToolTip(QString::fromLatin1(hint));
   return edit;
 }

@@ -10,6 +10,7 @@
 #include "ui/elided_label.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/single_line.h"
 
 namespace quorvex {
 namespace {
@@ -38,6 +39,7 @@ SimpleModeWindow::SimpleModeWindow(MainWindow& main)
 
   input_ = new QLineEdit(this);
   input_->setObjectName(QStringLiteral("input"));
+  KeepSingleLine(input_);
   input_->setToolTip(QStringLiteral("Type in a mathematical expression"));
   input_->setFrame(false);
   input_->setFixedWidth(225);

@@ -14,6 +14,7 @@
 #include <numeric>
 
 #include "ui/accessible_names.h"
+#include "ui/single_line.h"
 #include "ui/text_convert.h"
 
 namespace quorvex {
@@ -46,6 +47,7 @@ TableBrowser::TableBrowser(BrowserContent content, Notifier& notifier, QWidget* 
 
   search_ = new QLineEdit;
   search_->setObjectName(QStringLiteral("search"));
+  KeepSingleLine(search_);
   search_->setToolTip(QString::fromLatin1(content_.search_hint));
   go_ = new QPushButton(QStringLiteral("Go"));
   go_->setObjectName(QStringLiteral("go"));

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/accessible_names.h"
+#include "ui/single_line.h"
 
 namespace quorvex {
 
@@ -17,8 +18,10 @@ VariableWizard::VariableWizard(QWidget* parent) : QDialog(parent) {
 
   declaration_ = new QLineEdit;
   declaration_->setObjectName(QStringLiteral("declaration"));
+  KeepSingleLine(declaration_);
   assignment_ = new QLineEdit;
   assignment_->setObjectName(QStringLiteral("assignment"));
+  KeepSingleLine(assignment_);
   auto* box = new QGroupBox(QStringLiteral("Create a new variable"));
   auto* boxlayout = new QVBoxLayout(box);
   auto* declarationlabel = new QLabel(QStringLiteral("Please insert a name for the new variable"));

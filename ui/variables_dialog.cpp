@@ -24,6 +24,8 @@ QPlainTextEdit* MakeEditor(const char* name, const char* hint) {
   editor->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // A TAB would become part of a name or expression; Tab moves on, as in the other boxes.
+  editor->setTabChangesFocus(true);
   return editor;
 }
 
@@ -69,6 +71,11 @@ VariablesDialog::VariablesDialog(Calculator& calculator, Notifier& notifier, QWi
   layout->addLayout(editors, 1);
   layout->addLayout(buttons);
   resize(520, 360);
+  // As the controls stand: both editors, then the buttons left to right.
+  QWidget::setTabOrder(list_, value_);
+  QWidget::setTabOrder(value_, create);
+  QWidget::setTabOrder(create, ok);
+  QWidget::setTabOrder(ok, cancel);
 
   wizard_ = new VariableWizard(this);
 

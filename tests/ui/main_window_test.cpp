@@ -48,6 +48,7 @@ class MainWindowTest : public QObject {
   void copySolutionFollowsSolcheck();
   void insertLog_data();
   void insertLog();
+  void insertLargeLog();
   void missingLogEndsTheProgram();
   void untrappedFaultIsReportedAndTheProgramGoesOn();
   void menusHoldTheirItemsInOrder_data();
@@ -362,6 +363,37 @@ void MainWindowTest::insertLog() {
   QCOMPARE(window_->solve()->isEnabled(), !after.isEmpty());
   QCOMPARE(window_->clear()->isEnabled(), !after.isEmpty());
   QVERIFY(window_->isVisible());
+}
+
+// A long log arrives whole and in order, and the user sees what single inserts would show: one
+// selected row, the last, scrolled into view.
+void MainWindowTest::insertLargeLog() {
+  constexpr int kLines = 100000;
+  QByteArray log;
+  for (int line = 0; line < kLines; ++line) {
+    // Every tenth line is empty and skipped; lines of blanks are items.
+    log += line % 10 == 9   ? QByteArray()
+           : line % 10 == 5 ? QByteArray("  ")
+                            : "1+" + QByteArray::number(line);
+    log += "\r\n";
+  }
+  dir_->write("bin/log.ini", log);
+  window_->menus().insertlogmenu->trigger();
+  QListWidget* list = window_->evaluate();
+  QCOMPARE(list->count(), kLines / 10 * 9);
+  QCOMPARE(list->item(0)->text(), QStringLiteral("1+0"));
+  QCOMPARE(list->item(5)->text(), QStringLiteral("  "));
+  QCOMPARE(list->item(9)->text(), QStringLiteral("1+10"));
+  QCOMPARE(list->item(list->count() - 1)->text(), QStringLiteral("1+99998"));
+  QCOMPARE(list->currentRow(), list->count() - 1);
+  QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(list->count() - 1)});
+  QApplication::processEvents();
+  QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
+  QVERIFY(window_->solve()->isEnabled());
+  QVERIFY(window_->menus().clearmenu->isEnabled());
+  // Enter solves the selected last row.
+  QTest::keyClick(window_->input()->lineEdit(), Qt::Key_Return);
+  QCOMPARE(window_->answer()->text(), QStringLiteral("= 99999"));
 }
 
 void MainWindowTest::missingLogEndsTheProgram() {

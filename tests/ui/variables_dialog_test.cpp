@@ -193,6 +193,29 @@ class VariablesDialogTest : public QObject {
     click("cancel");
   }
 
+  // Tab leaves an editor instead of typing a TAB into a name, so Assignments is reachable.
+  void tabMovesThroughTheEditorsAndButtons() {
+    open("a\r\n", "1\r\n");
+    QApplication::setActiveWindow(dialog_.get());
+    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    editor("list")->setFocus();
+    editor("list")->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor("list"), Qt::Key_Return);
+    QTest::keyClicks(editor("list"), QStringLiteral("q1"));
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+      if (i == 0) QTest::keyClicks(editor("value"), QStringLiteral("5"));
+    }
+    QCOMPARE(visited, (QStringList{"value", "create", "ok", "cancel", "list"}));
+    QTest::keyClick(editor("list"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cancel"));
+    QCOMPARE(editor("list")->toPlainText(), QStringLiteral("a\nq1"));
+    QCOMPARE(editor("value")->toPlainText(), QStringLiteral("51"));
+    click("cancel");
+  }
+
   void captionsAndHints() {
     open("", "");
     QCOMPARE(dialog_->objectName(), QStringLiteral("TForm5"));
