@@ -14,8 +14,7 @@ namespace quorvex::testing_support {
 class TempWorkdir {
  public:
   TempWorkdir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
     root_ = mkdtemp(pattern.data());
     std::filesystem::create_directory(root_ / "bin");
     for (const auto& entry : std::filesystem::directory_iterator(QUORVEX_DEFAULT_BIN)) {

@@ -79,15 +79,15 @@ using Binary = long double(long double, long double);
 
 }  // namespace
 
-#define QUORVEX_SHIM_UNARY(name)                                              \
-  extern "C" long double name(long double x) noexcept {                                \
-    static Unary* const real = reinterpret_cast<Unary*>(Next(#name));         \
-    return Call(real, x);                                                     \
+#define QUORVEX_SHIM_UNARY(name)                                      \
+  extern "C" long double name(long double x) noexcept {               \
+    static Unary* const real = reinterpret_cast<Unary*>(Next(#name)); \
+    return Call(real, x);                                             \
   }
-#define QUORVEX_SHIM_BINARY(name)                                             \
-  extern "C" long double name(long double x, long double y) noexcept {                 \
-    static Binary* const real = reinterpret_cast<Binary*>(Next(#name));       \
-    return Call(real, x, y);                                                  \
+#define QUORVEX_SHIM_BINARY(name)                                       \
+  extern "C" long double name(long double x, long double y) noexcept {  \
+    static Binary* const real = reinterpret_cast<Binary*>(Next(#name)); \
+    return Call(real, x, y);                                            \
   }
 
 // The x87 functions and those glibc builds on them.
