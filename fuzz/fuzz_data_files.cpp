@@ -1,13 +1,16 @@
 // Every data-file loader over the same bytes. What a loader accepts must survive a save and a
 // second load unchanged, so a loaded record never holds what its file cannot.
+#include <signal.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/line_file.h"
@@ -49,20 +52,55 @@ class MemoryFile {
   fs::path path_;
 };
 
-// Where the round trips save; a fresh folder per fuzzing process, on tmpfs when there is one.
-fs::path SaveFolder() {
-  const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-  std::string pattern = (base / "quorvex-fuzz-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-  return pattern;
+constexpr std::string_view kFolderPrefix = "quorvex-fuzz-";
+
+fs::path SaveBase() {
+  return fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
 }
+
+// Folders of fuzzing processes that ended without cleaning up (a finding ends the process at
+// once); the folder name holds the owner's process id.
+void RemoveOrphanFolders() {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(SaveBase(), error)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with(kFolderPrefix)) continue;
+    const long owner = std::strtol(name.c_str() + kFolderPrefix.size(), nullptr, 10);
+    if (owner > 0 && ::kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH) {
+      fs::remove_all(entry.path(), error);
+    }
+  }
+}
+
+// Where the round trips save: a fresh folder per fuzzing process, on tmpfs when there is one,
+// removed when the process exits.
+class SaveFolder {
+ public:
+  SaveFolder() {
+    RemoveOrphanFolders();
+    std::string pattern =
+        (SaveBase() / (std::string(kFolderPrefix) + std::to_string(::getpid()) + "-XXXXXX"))
+            .string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern;
+  }
+  ~SaveFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quorvex;
   static MemoryFile input;
-  static const fs::path folder = SaveFolder();
+  static const SaveFolder save_folder;
+  const fs::path& folder = save_folder.path();
   input.Fill(data, size);
   const fs::path saved = folder / "saved.ini";
   const fs::path saved_assignments = folder / "vara.ini";

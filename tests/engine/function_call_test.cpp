@@ -85,8 +85,8 @@ TEST(FunctionCallLimit, ArrayOf499ValuesFitsAnd500DoNot) {
 }
 
 TEST(FunctionCallFaults, FormulaFaultsAreNotTrapped) {
-  const char* faulting[] = {"rec[0]", "cot[0]", "![1755]", "div[1;0]", "lcm[0;5]", "log[8;1]",
-                            "gseq[1;1;5]"};
+  const char* faulting[] = {"rec[0]",   "cot[0]",   "![1755]",    "div[1;0]",
+                            "lcm[0;5]", "log[8;1]", "gseq[1;1;5]"};
   for (const char* expression : faulting) {
     SolveFixture fixture;
     EXPECT_THROW(fixture.Solve(expression), UntrappedFault) << expression;

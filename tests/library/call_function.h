@@ -9,7 +9,7 @@
 #include "library/function_table.h"
 #include "library/random_generators.h"
 
-namespace quorvex::testing {
+namespace quorvex::testing_support {
 
 // Calls a built-in through its table row, as the engine does, so every check also proves
 // the wiring of the row.
@@ -31,4 +31,4 @@ inline ::testing::AssertionResult NearlyEqual(long double got, long double want)
          << "got " << static_cast<double>(got) << ", want " << static_cast<double>(want);
 }
 
-}  // namespace quorvex::testing
+}  // namespace quorvex::testing_support

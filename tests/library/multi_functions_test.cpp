@@ -12,8 +12,8 @@
 namespace quorvex {
 namespace {
 
-using testing::CallFunction;
-using testing::NearlyEqual;
+using testing_support::CallFunction;
+using testing_support::NearlyEqual;
 
 // Exact mathematical value to extended precision, independent of the code's own constant.
 constexpr long double kPi = 3.14159265358979323846264338327950288L;

@@ -11,7 +11,7 @@
 namespace quorvex {
 namespace {
 
-using testing::CallFunction;
+using testing_support::CallFunction;
 
 TEST(RandGeneratorTest, FirstDrawsFromTheFixedStart) {
   // S = S * 0x15A00004E35 + 1 from S = 0x15A4E36, bits 32..62 of each new state.

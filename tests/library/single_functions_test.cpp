@@ -13,8 +13,8 @@
 namespace quorvex {
 namespace {
 
-using testing::CallFunction;
-using testing::NearlyEqual;
+using testing_support::CallFunction;
+using testing_support::NearlyEqual;
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 // Exact mathematical values to extended precision, independent of the code's own constants.

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
-#include "tests/settings/test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 
 GeneralSettings Make(bool log, int sys, bool sci, bool ac, bool store, bool sol, bool ts) {
   return GeneralSettings{log, sys, sci, ac, store, sol, ts};

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
-#include "tests/settings/test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 
 constexpr std::string_view kDefaultBytes =
     "1\r\n10\r\n1\r\n1\r\n0\r\n0\r\n0\r\n10\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n0\r\n0\r\n"

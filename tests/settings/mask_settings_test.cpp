@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
-#include "tests/settings/test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 
 struct LoadCase {
   const char* name;

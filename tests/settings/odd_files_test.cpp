@@ -13,13 +13,13 @@
 #include "settings/mask_settings.h"
 #include "settings/other_settings.h"
 #include "settings/variable_store.h"
-#include "test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 
 // Bytes drawn from alphabet (every byte when empty), from a fixed seed.
 std::string RandomBytes(size_t size, uint32_t seed, const std::string& alphabet = "") {

@@ -3,8 +3,8 @@
 // file left beside them.
 #include <filesystem>
 #include <functional>
-#include <ostream>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 

@@ -7,7 +7,7 @@
 #include "settings/mask_settings.h"
 #include "settings/other_settings.h"
 #include "settings/variable_store.h"
-#include "tests/settings/test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
@@ -30,15 +30,16 @@ TEST(ShippedFilesTest, GeneralMaskAndGraphHoldTheDefaults) {
   ASSERT_TRUE(LoadGraphSettings(kShipped.File(kGraphFile), graph));
   EXPECT_EQ(graph, GraphSettings{});
 
-  testing::TempDir dir;
+  testing_support::TempDir dir;
   SaveGeneralSettings(dir.File("general.ini"), GeneralSettings{});
   SaveMaskSettings(dir.File("mask.ini"), MaskSettings{});
   SaveGraphSettings(dir.File("graph.ini"), GraphSettings{});
-  EXPECT_EQ(testing::ReadBytes(dir.File("general.ini")),
-            testing::ReadBytes(kShipped.File(kGeneralFile)));
-  EXPECT_EQ(testing::ReadBytes(dir.File("mask.ini")), testing::ReadBytes(kShipped.File(kMaskFile)));
-  EXPECT_EQ(testing::ReadBytes(dir.File("graph.ini")),
-            testing::ReadBytes(kShipped.File(kGraphFile)));
+  EXPECT_EQ(testing_support::ReadBytes(dir.File("general.ini")),
+            testing_support::ReadBytes(kShipped.File(kGeneralFile)));
+  EXPECT_EQ(testing_support::ReadBytes(dir.File("mask.ini")),
+            testing_support::ReadBytes(kShipped.File(kMaskFile)));
+  EXPECT_EQ(testing_support::ReadBytes(dir.File("graph.ini")),
+            testing_support::ReadBytes(kShipped.File(kGraphFile)));
 }
 
 TEST(ShippedFilesTest, FirstRunShowsWelcomeAndStoresAreEmpty) {

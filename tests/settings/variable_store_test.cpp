@@ -4,14 +4,14 @@
 
 #include "common/line_file.h"
 #include "settings/messages.h"
-#include "tests/settings/test_files.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 using Lines = std::vector<std::string>;
 
 struct LoadCase {

@@ -7,16 +7,16 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/main_window_harness.h"
 #include "ui/accessible_names.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
 namespace {
 
@@ -46,7 +46,7 @@ QList<QWidget*> Controls(QWidget* window) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -67,26 +67,13 @@ class AccessibilityTest : public QObject {
     }
     return nullptr;
   }
-
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
 };
 
-void AccessibilityTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
-}
+void AccessibilityTest::init() { StartMainWindow(); }
 
 void AccessibilityTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
 }
 

@@ -6,7 +6,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 #include "ui/constants_browser.h"
 #include "ui/functions_browser.h"
 

@@ -17,13 +17,13 @@
 #include "app/calculator.h"
 #include "graph/chart_model.h"
 #include "graph/value_table.h"
+#include "support/main_window_harness.h"
 #include "ui/chart_view.h"
 #include "ui/graph_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_graph_host.h"
 #include "ui/table_csv.h"
 #include "ui/table_stats_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::ChartModel;
@@ -33,10 +33,10 @@ using quorvex::MainWindowOptions;
 using quorvex::MaskSettings;
 using quorvex::TableStatsWindow;
 using quorvex::ValueTable;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
-class ChartExportTest : public QObject {
+class ChartExportTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -97,10 +97,6 @@ class ChartExportTest : public QObject {
     window_->solveClick();
   }
 
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
   ChartModel chart_;
   ValueTable table_;
   std::unique_ptr<GraphWindow> graph_;
@@ -110,10 +106,7 @@ class ChartExportTest : public QObject {
 };
 
 void ChartExportTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
   table_window_ = window_->graphHost()->graphWindow()->tableStatsWindow();
@@ -128,10 +121,7 @@ void ChartExportTest::cleanup() {
   graph_.reset();
   out_.reset();
   table_window_ = nullptr;
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

@@ -7,7 +7,9 @@
 
 #include "app/calculator.h"
 #include "settings/messages.h"
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 #include "ui/general_options_dialog.h"
 #include "ui/graph_options_dialog.h"
 #include "ui/mask_options_dialog.h"
@@ -15,8 +17,8 @@
 
 namespace quorvex {
 
-using testing_support::DialogWorkdir;
 using testing_support::ModalWatchdog;
+using testing_support::QtWorkdir;
 using testing_support::RecordingNotifier;
 
 namespace {
@@ -69,7 +71,7 @@ class DialogFileFailuresTest : public QObject {
  private Q_SLOTS:
   void failedWriteKeepsTheDialogOpen() {
     for (const Row& row : Rows()) {
-      DialogWorkdir workdir;
+      QtWorkdir workdir;
       RecordingNotifier notifier;
       ModalWatchdog watchdog;
       Calculator calculator(workdir.root());
@@ -94,7 +96,7 @@ class DialogFileFailuresTest : public QObject {
 
   void failedReloadEndsTheProgram() {
     for (const Row& row : Rows()) {
-      DialogWorkdir workdir;
+      QtWorkdir workdir;
       RecordingNotifier notifier;
       ModalWatchdog watchdog;
       Calculator calculator(workdir.root());

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "app/calculator.h"
-#include "tests/ui/window_test_support.h"
+#include "support/main_window_harness.h"
 #include "ui/constants_browser.h"
 #include "ui/functions_browser.h"
 #include "ui/main_menus.h"
@@ -22,8 +22,8 @@
 
 namespace quorvex {
 
+using testing_support::MainWindowHarness;
 using testing_support::ModalDriver;
-using testing_support::WindowWorkdir;
 
 namespace {
 
@@ -38,33 +38,22 @@ void Click(QWidget* window, const char* name) { Control<QPushButton>(window, nam
 
 }  // namespace
 
-class DialogMenusTest : public QObject {
+class DialogMenusTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private:
   QString panel(int index) { return window_->status()->Text(index); }
 
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
-
  private Q_SLOTS:
   void init() {
-    dir_ = std::make_unique<WindowWorkdir>();
-    calculator_ = std::make_unique<Calculator>(dir_->root());
-    driver_ = std::make_unique<ModalDriver>();
-    window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+    StartMainWindow();
     window_->show();
     window_->FormActivate();
   }
   void cleanup() {
     const QStringList unexpected = driver_->unexpected();
     const int pending = driver_->pending();
-    window_.reset();
-    driver_.reset();
-    calculator_.reset();
-    dir_.reset();
+    StopMainWindow();
     QCOMPARE(unexpected, QStringList());
     QCOMPARE(pending, 0);
   }

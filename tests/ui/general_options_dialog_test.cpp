@@ -12,13 +12,15 @@
 
 #include "app/calculator.h"
 #include "settings/messages.h"
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 
 namespace quorvex {
 namespace {
 
-using testing_support::DialogWorkdir;
 using testing_support::ModalWatchdog;
+using testing_support::QtWorkdir;
 using testing_support::RecordingNotifier;
 
 const QByteArray kDefaults = "1\r\n1\r\n0\r\n0\r\n1\r\n1\r\n1\r\n";
@@ -43,7 +45,7 @@ class GeneralOptionsDialogTest : public QObject {
     dialog_->show();
   }
 
-  std::unique_ptr<DialogWorkdir> workdir_;
+  std::unique_ptr<QtWorkdir> workdir_;
   RecordingNotifier notifier_;
   std::unique_ptr<Calculator> calculator_;
   std::unique_ptr<GeneralOptionsDialog> dialog_;
@@ -52,7 +54,7 @@ class GeneralOptionsDialogTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    workdir_ = std::make_unique<DialogWorkdir>();
+    workdir_ = std::make_unique<QtWorkdir>();
     notifier_ = RecordingNotifier();
     calculator_ = std::make_unique<Calculator>(workdir_->root());
     watchdog_ = std::make_unique<ModalWatchdog>();

@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "app/calculator.h"
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 
 namespace quorvex {
 
-using testing_support::DialogWorkdir;
 using testing_support::ModalWatchdog;
+using testing_support::QtWorkdir;
 using testing_support::RecordingNotifier;
 
 namespace {
@@ -62,7 +64,7 @@ class GraphOptionsDialogTest : public QObject {
     dialog_->show();
   }
 
-  std::unique_ptr<DialogWorkdir> workdir_;
+  std::unique_ptr<QtWorkdir> workdir_;
   RecordingNotifier notifier_;
   std::unique_ptr<Calculator> calculator_;
   std::unique_ptr<GraphOptionsDialog> dialog_;
@@ -73,7 +75,7 @@ class GraphOptionsDialogTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    workdir_ = std::make_unique<DialogWorkdir>();
+    workdir_ = std::make_unique<QtWorkdir>();
     notifier_ = RecordingNotifier();
     calculator_ = std::make_unique<Calculator>(workdir_->root());
     watchdog_ = std::make_unique<ModalWatchdog>();

@@ -20,17 +20,17 @@
 
 #include "app/calculator.h"
 #include "graph/messages.h"
+#include "support/main_window_harness.h"
 #include "ui/chart_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_graph_host.h"
 #include "ui/reminder_dialog.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
 namespace {
 
@@ -61,7 +61,7 @@ void ClickLater(QWidget* window, const char* button) {
 
 }  // namespace
 
-class GraphWindowTest : public QObject {
+class GraphWindowTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -99,18 +99,11 @@ class GraphWindowTest : public QObject {
     });
   }
 
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
   QStringList shown_;
 };
 
 void GraphWindowTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
   shown_.clear();
@@ -119,10 +112,7 @@ void GraphWindowTest::init() {
 void GraphWindowTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
   const int pending = driver_->pending();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

@@ -14,17 +14,17 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/main_window_harness.h"
 #include "ui/main_menus.h"
 #include "ui/status_panels.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -76,18 +76,10 @@ class MainWindowTest : public QObject {
     }
     return items;
   }
-
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 void MainWindowTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
 }
@@ -95,10 +87,7 @@ void MainWindowTest::init() {
 void MainWindowTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
   const int pending = driver_->pending();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

@@ -8,12 +8,14 @@
 #include <memory>
 
 #include "app/calculator.h"
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 
 namespace quorvex {
 
-using testing_support::DialogWorkdir;
 using testing_support::ModalWatchdog;
+using testing_support::QtWorkdir;
 using testing_support::RecordingNotifier;
 
 class MaskOptionsDialogTest : public QObject {
@@ -36,7 +38,7 @@ class MaskOptionsDialogTest : public QObject {
     dialog_->show();
   }
 
-  std::unique_ptr<DialogWorkdir> workdir_;
+  std::unique_ptr<QtWorkdir> workdir_;
   RecordingNotifier notifier_;
   std::unique_ptr<Calculator> calculator_;
   std::unique_ptr<MaskOptionsDialog> dialog_;
@@ -45,7 +47,7 @@ class MaskOptionsDialogTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    workdir_ = std::make_unique<DialogWorkdir>();
+    workdir_ = std::make_unique<QtWorkdir>();
     notifier_ = RecordingNotifier();
     calculator_ = std::make_unique<Calculator>(workdir_->root());
     watchdog_ = std::make_unique<ModalWatchdog>();

@@ -26,6 +26,7 @@
 
 #include "app/calculator.h"
 #include "settings/messages.h"
+#include "support/main_window_harness.h"
 #include "ui/constants_browser.h"
 #include "ui/contrast.h"
 #include "ui/dark_palette.h"
@@ -44,15 +45,13 @@
 #include "ui/status_panels.h"
 #include "ui/tutorial_window.h"
 #include "ui/welcome_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::ContrastRatio;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
 using quorvex::QtNotifier;
-using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
+using quorvex::testing_support::MainWindowHarness;
 
 namespace {
 
@@ -73,7 +72,7 @@ QChar Mnemonic(const QString& caption) {
 
 }  // namespace
 
-class ReadableWindowsTest : public QObject {
+class ReadableWindowsTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -104,19 +103,10 @@ class ReadableWindowsTest : public QObject {
   void splashShowsTheVersion();
   void messageIcons_data();
   void messageIcons();
-
- private:
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 void ReadableWindowsTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
 }
@@ -124,10 +114,7 @@ void ReadableWindowsTest::init() {
 void ReadableWindowsTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
   const int pending = driver_->pending();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/main_window_harness.h"
 #include "ui/desktop_links.h"
 #include "ui/link_label.h"
 #include "ui/main_menus.h"
@@ -18,14 +19,13 @@
 #include "ui/splash_window.h"
 #include "ui/tutorial_window.h"
 #include "ui/welcome_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::LinkLabel;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
 // Stands in for the desktop's browser and mail program.
 class UrlRecorder : public QObject {
@@ -38,7 +38,7 @@ class UrlRecorder : public QObject {
   void open(const QUrl& url) { urls.append(url); }
 };
 
-class SecondaryWindowsTest : public QObject {
+class SecondaryWindowsTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -58,18 +58,11 @@ class SecondaryWindowsTest : public QObject {
  private:
   static constexpr int kSplashMs = 150;
 
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
   UrlRecorder recorder_;
 };
 
 void SecondaryWindowsTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{kSplashMs, false});
+  StartMainWindow({kSplashMs, false});
   window_->show();
   window_->FormActivate();
   recorder_.urls.clear();
@@ -82,10 +75,7 @@ void SecondaryWindowsTest::cleanup() {
   QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
   const QStringList unexpected = driver_->unexpected();
   const int pending = driver_->pending();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

@@ -7,18 +7,18 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/main_window_harness.h"
 #include "ui/main_window.h"
 #include "ui/simple_mode_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
 using quorvex::SimpleModeWindow;
+using quorvex::testing_support::MainWindowHarness;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
 
-class SimpleModeTest : public QObject {
+class SimpleModeTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -37,28 +37,17 @@ class SimpleModeTest : public QObject {
  private:
   SimpleModeWindow* Simple() const { return window_->simpleModeWindow(); }
   void Enter() { QTest::keyClick(Simple()->input(), Qt::Key_Return); }
-
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 void SimpleModeTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
 }
 
 void SimpleModeTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
 }
 

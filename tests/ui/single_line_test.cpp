@@ -16,15 +16,14 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/main_window_harness.h"
 #include "ui/main_menus.h"
 #include "ui/main_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
-using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
+using quorvex::testing_support::MainWindowHarness;
 
 namespace {
 
@@ -42,7 +41,7 @@ T* Control(QWidget* window, const char* name) {
 
 }  // namespace
 
-class SingleLineTest : public QObject {
+class SingleLineTest : public QObject, MainWindowHarness {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -69,18 +68,10 @@ class SingleLineTest : public QObject {
     menu->trigger();
     QVERIFY(driven);
   }
-
-  std::unique_ptr<WindowWorkdir> dir_;
-  std::unique_ptr<Calculator> calculator_;
-  std::unique_ptr<ModalDriver> driver_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 void SingleLineTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
-  calculator_ = std::make_unique<Calculator>(dir_->root());
-  driver_ = std::make_unique<ModalDriver>();
-  window_ = std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, false});
+  StartMainWindow();
   window_->show();
   window_->FormActivate();
 }
@@ -88,10 +79,7 @@ void SingleLineTest::init() {
 void SingleLineTest::cleanup() {
   const QStringList unexpected = driver_->unexpected();
   const int pending = driver_->pending();
-  window_.reset();
-  driver_.reset();
-  calculator_.reset();
-  dir_.reset();
+  StopMainWindow();
   QCOMPARE(unexpected, QStringList());
   QCOMPARE(pending, 0);
 }

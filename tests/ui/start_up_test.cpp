@@ -3,17 +3,18 @@
 #include <memory>
 
 #include "app/calculator.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
 #include "ui/status_panels.h"
 #include "ui/welcome_window.h"
-#include "window_test_support.h"
 
 using quorvex::Calculator;
 using quorvex::MainWindow;
 using quorvex::MainWindowOptions;
 using quorvex::testing_support::ModalDriver;
-using quorvex::testing_support::WindowWorkdir;
+using quorvex::testing_support::QtWorkdir;
 
 // The first activation: the start-up sequence, then the splash and, on a first run, the
 // welcome window; and the end of the program when a data file cannot be read.
@@ -35,13 +36,13 @@ class StartUpTest : public QObject {
     return std::make_unique<MainWindow>(*calculator_, MainWindowOptions{100, show_intro});
   }
 
-  std::unique_ptr<WindowWorkdir> dir_;
+  std::unique_ptr<QtWorkdir> dir_;
   std::unique_ptr<Calculator> calculator_;
   std::unique_ptr<ModalDriver> driver_;
 };
 
 void StartUpTest::init() {
-  dir_ = std::make_unique<WindowWorkdir>();
+  dir_ = std::make_unique<QtWorkdir>();
   calculator_ = std::make_unique<Calculator>(dir_->root());
   driver_ = std::make_unique<ModalDriver>();
 }

@@ -8,14 +8,16 @@
 #include <memory>
 
 #include "app/calculator.h"
-#include "tests/ui/dialog_test_support.h"
+#include "support/modal_driver.h"
+#include "support/qt_workdir.h"
+#include "support/recording_notifier.h"
 #include "ui/variable_wizard.h"
 
 namespace quorvex {
 
-using testing_support::DialogWorkdir;
 using testing_support::DriveNextModal;
 using testing_support::ModalWatchdog;
+using testing_support::QtWorkdir;
 using testing_support::RecordingNotifier;
 
 class VariablesDialogTest : public QObject {
@@ -55,7 +57,7 @@ class VariablesDialogTest : public QObject {
     QVERIFY(!dialog_->wizard()->isVisible());
   }
 
-  std::unique_ptr<DialogWorkdir> workdir_;
+  std::unique_ptr<QtWorkdir> workdir_;
   RecordingNotifier notifier_;
   std::unique_ptr<Calculator> calculator_;
   std::unique_ptr<VariablesDialog> dialog_;
@@ -63,7 +65,7 @@ class VariablesDialogTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    workdir_ = std::make_unique<DialogWorkdir>();
+    workdir_ = std::make_unique<QtWorkdir>();
     notifier_ = RecordingNotifier();
     calculator_ = std::make_unique<Calculator>(workdir_->root());
     watchdog_ = std::make_unique<ModalWatchdog>();

@@ -1,5 +1,8 @@
 #pragma once
 
+// The one temporary-directory helper of the tests: a fresh directory removed with everything
+// in it at the end, and whole-file reads and writes.
+
 #include <stdlib.h>
 
 #include <filesystem>
@@ -9,9 +12,8 @@
 #include <string>
 #include <string_view>
 
-namespace quorvex::testing {
+namespace quorvex::testing_support {
 
-// A fresh directory for one test, removed with everything in it at the end.
 class TempDir {
  public:
   TempDir() {
@@ -21,6 +23,13 @@ class TempDir {
   }
   ~TempDir() {
     std::error_code ignored;
+    // A test may have taken the write permission of a folder away to make saving fail.
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
+      if (entry.is_directory(ignored)) {
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+      }
+    }
     std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir&) = delete;
@@ -44,4 +53,4 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace quorvex::testing
+}  // namespace quorvex::testing_support

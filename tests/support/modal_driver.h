@@ -1,55 +1,29 @@
 #pragma once
 
-// What the window tests share: a working directory holding a copy of the repository's bin/,
-// and a driver for modal windows that doubles as the watchdog: every modal window that shows
-// up is handed to the next expected action, and one that nobody expected is recorded and
-// closed, so the test fails instead of hanging.
+// The one modal-window watchdog of the window tests. ModalDriver hands every modal window that
+// shows up to the next expected action; one that nobody expected is recorded and closed, so the
+// test fails instead of hanging. ModalWatchdog is the same guard with a second's patience for
+// tests that drive their dialogs themselves.
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTemporaryDir>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
-#include <filesystem>
 #include <functional>
 
 namespace quorvex::testing_support {
-
-class WindowWorkdir {
- public:
-  WindowWorkdir() {
-    QDir().mkpath(dir_.filePath(QStringLiteral("bin")));
-    const QDir source(QStringLiteral(QUORVEX_DEFAULT_BIN));
-    for (const QString& name : source.entryList(QDir::Files)) {
-      QFile::copy(source.filePath(name), dir_.filePath(QStringLiteral("bin/") + name));
-    }
-  }
-
-  std::filesystem::path root() const { return dir_.path().toStdString(); }
-  QString path(const char* relative) const { return dir_.filePath(QString::fromLatin1(relative)); }
-  QByteArray read(const char* relative) const {
-    QFile file(path(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-  }
-  void write(const char* relative, const QByteArray& bytes) const {
-    QFile file(path(relative));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
-  }
-  void remove(const char* relative) const { QFile::remove(path(relative)); }
-
- private:
-  QTemporaryDir dir_;
-};
 
 class ModalDriver : public QObject {
  public:
   using Action = std::function<void(QWidget*)>;
 
-  ModalDriver() {
+  // patience_ms: how long an unexpected modal window may stay up before it is closed; the
+  // dialog tests drive their dialogs by hand and only need a guard against a hang.
+  explicit ModalDriver(int patience_ms = 0) : patience_ms_(patience_ms) {
     // A window shown again right after it closed is a new appearance.
     qApp->installEventFilter(this);
     timer_.setInterval(20);
@@ -99,13 +73,20 @@ class ModalDriver : public QObject {
   void Tick() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) handled_ = nullptr;
+    if (modal != waiting_) {
+      waiting_ = modal;
+      waited_.start();
+    }
     if (modal == nullptr || modal == handled_) return;
-    handled_ = modal;
     if (expected_.empty()) {
-      unexpected_.append(modal->objectName());
+      if (waited_.elapsed() < patience_ms_) return;
+      handled_ = modal;
+      unexpected_.append(modal->objectName().isEmpty() ? modal->windowTitle()
+                                                       : modal->objectName());
       modal->close();
       return;
     }
+    handled_ = modal;
     Expectation expectation = std::move(expected_.front());
     expected_.pop_front();
     expectation.action(modal);
@@ -116,12 +97,33 @@ class ModalDriver : public QObject {
     bool on_show;  // handled when the window is shown rather than when polled
   };
 
+  const int patience_ms_;
   QTimer timer_;
+  QElapsedTimer waited_;
+  QPointer<QWidget> waiting_;
   std::deque<Expectation> expected_;
   QPointer<QWidget> handled_;
   QStringList messages_;
   QStringList unexpected_;
   QStringList self_closing_;
 };
+
+class ModalWatchdog : public ModalDriver {
+ public:
+  ModalWatchdog() : ModalDriver(1000) {}
+  // The name of the first modal window nobody closed, empty when there was none.
+  QString blocked() const { return unexpected().value(0); }
+};
+
+// Runs action on the next modal dialog once it is the active modal widget.
+inline void DriveNextModal(std::function<void(QWidget*)> action, int tries = 100) {
+  QTimer::singleShot(10, qApp, [action = std::move(action), tries]() mutable {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      action(modal);
+    } else if (tries > 0) {
+      DriveNextModal(std::move(action), tries - 1);
+    }
+  });
+}
 
 }  // namespace quorvex::testing_support
