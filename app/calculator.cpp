@@ -21,6 +21,10 @@ bool Calculator::StartUp(Notifier& notifier) {
     notifier.ShowMessage(kWillBeClosed);
     usable = false;
   };
+  if (log_ == LogWriting::kOn && lock_.Acquire(dir_.File("bin")) == FolderLock::Result::kTaken) {
+    report(false, kFolderInUseMessage);
+    return false;
+  }
   report(LoadGeneralSettings(dir_.File(kGeneralFile), general_), CouldNotOpenMessage(kGeneralFile));
   report(LoadGraphSettings(dir_.File(kGraphFile), graph_), CouldNotOpenMessage(kGraphFile));
   report(LoadMaskSettings(dir_.File(kMaskFile), mask_), CouldNotOpenMessage(kMaskFile));

@@ -25,14 +25,18 @@ class VariableStore {
   bool operator==(const VariableStore&) const = default;
 };
 
-// Reads both files whole, replacing both lists. False when either file cannot be opened; the
-// store is then left as it was, so a half-read pair is never used.
+// Reads both files whole, replacing both lists, as the last complete save left them (see
+// SaveVariableStore). False when either file cannot be opened; the store is then left as it
+// was, so a half-read pair is never used.
 bool LoadVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, VariableStore& store);
 // The same for bin/vard.ini and bin/vara.ini of a data directory.
 bool LoadVariableStore(const DataDir& dir, VariableStore& store);
 
-// Writes the declarations, then the assignments, one line per entry. Throws FileWriteError.
+// Writes the declarations and the assignments, one line per entry, as one change: after a
+// failure at any point the pair on disk reads as the old pair or the new one, never a mix (the
+// commit file bin/vars.commit marks a save whose new pair is complete but not yet in place).
+// The two files keep their format, so files of any version load. Throws FileWriteError.
 void SaveVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, const VariableStore& store);
 void SaveVariableStore(const DataDir& dir, const VariableStore& store);
