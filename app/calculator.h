@@ -96,6 +96,10 @@ class Calculator {
   const GraphWindowState& graph_window() const { return graph_window_; }
 
  private:
+  // Clears what stopped saves left in bin/: temporaries of dead processes, an unfinished save
+  // of the variable pair.
+  void TidyDataFiles();
+
   DataDir dir_;
   LogWriting log_;
   FolderLock lock_;

@@ -248,7 +248,7 @@ bool FolderDenied(int error) { return error == EACCES || error == EPERM; }
 
 // Removes the "<name>.tmp<pid>-<n>" files that processes which no longer run left beside target
 // when they were killed in the middle of a save.
-void RemoveStaleTemporaries(const fs::path& target) {
+void RemoveStaleTemporariesOf(const fs::path& target) {
   const std::string prefix = target.filename().string() + ".tmp";
   DIR* folder = ::opendir(FolderOf(target).c_str());
   if (folder == nullptr) return;
@@ -400,7 +400,7 @@ std::optional<std::vector<std::string>> ReadLineFile(const fs::path& path) {
 void WriteLineFile(const fs::path& path, const std::vector<std::string>& lines) {
   const std::string data = Serialize(path, lines);
   const fs::path target = ResolveLinks(path);
-  RemoveStaleTemporaries(target);
+  RemoveStaleTemporariesOf(target);
 
   TempFile temp;
   if (!temp.CreateUnique(target)) {
@@ -434,6 +434,15 @@ void WriteLineFileGroup(const std::vector<LineFileContent>& files, const fs::pat
     Fail(first, "cannot finish the previous save", errno);
   }
 
+  // Past the commit nothing may fail for a reason known now: a folder or a device in place of a
+  // member would take the new contents but never let them into place.
+  for (size_t i = 0; i < files.size(); ++i) {
+    struct stat status;
+    if (::stat(targets[i].c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+      Fail(files[i].path, "it is no regular file", 0);
+    }
+  }
+
   std::vector<TempFile> staged(files.size());
   for (size_t i = 0; i < files.size(); ++i) {
     if (!staged[i].CreateNamed(StagedName(targets[i]))) {
@@ -463,6 +472,16 @@ void WriteLineFileGroup(const std::vector<LineFileContent>& files, const fs::pat
   for (TempFile& temp : staged) temp.Release();
   // A move that fails leaves the commit file: readers still take the new group.
   FinishCommit(targets, commit_file);
+}
+
+void RemoveStaleTemporaries(const fs::path& path) { RemoveStaleTemporariesOf(ResolveLinks(path)); }
+
+bool SettleLineFileGroup(const std::vector<fs::path>& files, const fs::path& commit_file) {
+  std::vector<fs::path> targets;
+  for (const fs::path& file : files) targets.push_back(ResolveLinks(file));
+  if (Exists(commit_file)) return FinishCommit(targets, commit_file);
+  for (const fs::path& target : targets) ::unlink(StagedName(target).c_str());
+  return true;
 }
 
 std::optional<std::vector<std::vector<std::string>>> ReadLineFileGroup(

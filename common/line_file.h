@@ -33,6 +33,10 @@ class FileWriteError : public std::runtime_error {
 // are removed.
 void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
+// Removes what killed saves of this file left beside it: temporary files of processes that no
+// longer run. Only the folder's one writer calls it for files it may still be writing.
+void RemoveStaleTemporaries(const std::filesystem::path& path);
+
 // One file of a group that changes together.
 struct LineFileContent {
   std::filesystem::path path;
@@ -47,6 +51,12 @@ struct LineFileContent {
 // the group is then as it was.
 void WriteLineFileGroup(const std::vector<LineFileContent>& files,
                         const std::filesystem::path& commit_file);
+
+// Brings a group that a stopped save left behind to its last complete state: a committed save
+// is moved into place, the new contents of one that never committed are removed. For the
+// folder's one writer, at start; false when a committed save could not be moved.
+bool SettleLineFileGroup(const std::vector<std::filesystem::path>& files,
+                         const std::filesystem::path& commit_file);
 
 // The lines of every file of the group, as the last complete save left them; nullopt when any
 // of them cannot be read.

@@ -53,6 +53,11 @@ void SaveVariableStore(const DataDir& dir, const VariableStore& store) {
   SaveVariableStore(dir.File(kDeclarationsFile), dir.File(kAssignmentsFile), store);
 }
 
+void SettleVariableStore(const DataDir& dir) {
+  SettleLineFileGroup({dir.File(kDeclarationsFile), dir.File(kAssignmentsFile)},
+                      dir.File(kVariablesCommitFile));
+}
+
 std::optional<std::string> ValidateDeclarations(const VariableStore& store) {
   for (size_t i = 0; i < store.declarations.size(); ++i) {
     const std::string& name = store.declarations[i];

@@ -41,6 +41,10 @@ void SaveVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, const VariableStore& store);
 void SaveVariableStore(const DataDir& dir, const VariableStore& store);
 
+// At start, for the folder's one writer: finishes a save of the pair that was stopped after it
+// committed, or removes what one left that never committed. Loading works either way.
+void SettleVariableStore(const DataDir& dir);
+
 // The message for the first declaration line that equals "ans", "x", a constant name or a
 // function name; nullopt when every line is acceptable. Assignments are not examined.
 std::optional<std::string> ValidateDeclarations(const VariableStore& store);

@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -203,6 +205,58 @@ TEST(TwoWindows, TheSameFolderByAnotherPathIsStillTheSame) {
   RecordingNotifier other_notifier;
   Calculator c(other.root());
   EXPECT_TRUE(c.StartUp(other_notifier));
+}
+
+// The pid of a process that has ended and been reaped.
+pid_t DeadPid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+std::vector<std::string> BinNames(const TempWorkdir& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir.File("bin"))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// What killed saves left: a temporary of a dead process, and a variable save stopped after it
+// committed, with the new declarations already in place and the new assignments beside theirs.
+void LeaveStoppedSaves(const TempWorkdir& dir) {
+  dir.Write("bin/mask.ini.tmp" + std::to_string(DeadPid()) + "-0", "half a mask");
+  dir.Write("bin/vard.ini", "b\r\na\r\n");
+  dir.Write("bin/vara.ini", "1\r\n");
+  dir.Write("bin/vara.ini.new", "2\r\n1\r\n");
+  dir.Write("bin/vars.commit", "");
+}
+
+TEST(StoppedSaves, TheWindowFinishesOrRemovesThemAtStartUp) {
+  TempWorkdir dir;
+  const std::vector<std::string> clean = BinNames(dir);
+  LeaveStoppedSaves(dir);
+  Calculator window(dir.root());
+  RecordingNotifier notifier;
+  ASSERT_TRUE(window.StartUp(notifier));
+  EXPECT_EQ(window.variables().declarations, (std::vector<std::string>{"b", "a"}));
+  EXPECT_EQ(window.variables().assignments, (std::vector<std::string>{"2", "1"}));
+  EXPECT_EQ(BinNames(dir), clean);
+  EXPECT_EQ(dir.Read("bin/vara.ini"), "2\r\n1\r\n");
+}
+
+TEST(StoppedSaves, AScriptReadsTheCompleteSaveAndTouchesNothing) {
+  TempWorkdir dir;
+  LeaveStoppedSaves(dir);
+  const std::vector<std::string> left = BinNames(dir);
+  Calculator script(dir.root(), LogWriting::kOff);
+  RecordingNotifier notifier;
+  ASSERT_TRUE(script.StartUp(notifier));
+  EXPECT_EQ(script.variables().assignments, (std::vector<std::string>{"2", "1"}));
+  EXPECT_EQ(BinNames(dir), left);
 }
 
 TEST(TwoWindows, AWindowInAnotherProcessIsTurnedAway) {

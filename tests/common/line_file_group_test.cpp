@@ -108,6 +108,18 @@ TEST_P(GroupStopTest, ReadsOneWholeGroupAndSavesOnFromIt) {
 INSTANTIATE_TEST_SUITE_P(EveryStop, GroupStopTest, ::testing::ValuesIn(kStops),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(GroupWrite, AFolderInPlaceOfTheSecondMemberFailsBeforeAnythingChanges) {
+  TempDir dir;
+  WriteBytes(dir.path() / "vard.ini", "a\r\n");
+  fs::create_directories(dir.path() / "vara.ini" / "inside");
+  EXPECT_THROW(
+      WriteLineFileGroup({{dir.path() / "vard.ini", {"b"}}, {dir.path() / "vara.ini", {"2"}}},
+                         dir.path() / "vars.commit"),
+      FileWriteError);
+  EXPECT_EQ(ReadLineFile(dir.path() / "vard.ini"), std::vector<std::string>{"a"});
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"vara.ini", "vard.ini"}));
+}
+
 TEST(GroupRead, MissingMemberFailsTheGroup) {
   TempDir dir;
   WriteBytes(dir.path() / "vard.ini", "a\r\n");
