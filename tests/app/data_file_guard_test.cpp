@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ struct OddKind {
   std::function<void(const fs::path&)> make;
 };
 
+void PrintTo(const OddKind& row, std::ostream* out) { *out << row.name; }
+
 const OddKind kKinds[] = {
     {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0644); }},
     {"LinkToDevZero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); }},
@@ -62,6 +65,8 @@ struct StartUpFile {
   std::string_view file;
   std::string message;
 };
+
+void PrintTo(const StartUpFile& row, std::ostream* out) { *out << row.name; }
 
 const StartUpFile kStartUpFiles[] = {
     {"General", kGeneralFile, CouldNotOpenMessage(kGeneralFile)},
@@ -122,6 +127,8 @@ struct SaveCase {
   std::function<void(Calculator&)> save;
   std::string bytes;
 };
+
+void PrintTo(const SaveCase& row, std::ostream* out) { *out << row.name; }
 
 const SaveCase kSaves[] = {
     {"GeneralOptions", kGeneralFile,

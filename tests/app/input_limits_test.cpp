@@ -2,6 +2,7 @@
 // of running away, and the expression log takes a list of 100,000 items both ways.
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,8 @@ struct SubstitutedCase {
   std::string expression;
   std::string answer;
 };
+
+void PrintTo(const SubstitutedCase& row, std::ostream* out) { *out << row.name; }
 
 std::string LongNumber(size_t length) { return std::string(length - 1, '0') + "1"; }
 

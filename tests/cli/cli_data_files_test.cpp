@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ struct OddKind {
   std::function<void(const fs::path&)> make;
 };
 
+void PrintTo(const OddKind& row, std::ostream* out) { *out << row.name; }
+
 const OddKind kKinds[] = {
     {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0644); }},
     {"LinkToDevZero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); }},
@@ -73,6 +76,8 @@ struct DataFile {
   std::string file;
   std::string message;
 };
+
+void PrintTo(const DataFile& row, std::ostream* out) { *out << row.name; }
 
 const DataFile kFiles[] = {
     {"General", "bin/general.ini", "Quorvex could not find or open 'bin/general.ini'"},

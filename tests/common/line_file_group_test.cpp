@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +65,8 @@ struct StopCase {
   bool second_moved;
   const Group* reads;
 };
+
+void PrintTo(const StopCase& row, std::ostream* out) { *out << row.name; }
 
 const StopCase kStops[] = {
     {"BeforeAnything", false, false, false, false, false, &kOld},

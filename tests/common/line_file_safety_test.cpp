@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -78,6 +79,8 @@ struct OddFileCase {
   std::function<void(const fs::path&)> make;
 };
 
+void PrintTo(const OddFileCase& row, std::ostream* out) { *out << row.name; }
+
 const OddFileCase kOddFiles[] = {
     {"Fifo", [](const fs::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); }},
     {"FifoWithAWriter",
@@ -131,6 +134,8 @@ struct LineBreakCase {
   std::string line_number;
 };
 
+void PrintTo(const LineBreakCase& row, std::ostream* out) { *out << row.name; }
+
 const LineBreakCase kLineBreaks[] = {
     {"LfInOnlyLine", {"5\n"}, "line 1"},
     {"CrInLaterLine", {"a", "b\rc"}, "line 2"},
@@ -178,6 +183,8 @@ struct LinkCase {
   std::string link_text;  // relative to the folder unless absolute
   bool target_exists;
 };
+
+void PrintTo(const LinkCase& row, std::ostream* out) { *out << row.name; }
 
 const LinkCase kLinks[] = {
     {"RelativeLink", "real.ini", true},
@@ -292,6 +299,8 @@ struct InPlaceCase {
   rlim_t size_limit;
   bool saved;
 };
+
+void PrintTo(const InPlaceCase& row, std::ostream* out) { *out << row.name; }
 
 const InPlaceCase kInPlace[] = {
     {"Shorter", {"n"}, RLIM_INFINITY, true},
