@@ -1,6 +1,7 @@
 #include "app/calculator.h"
 
 #include "common/checked_float.h"
+#include "common/line_file.h"
 #include "common/number_text.h"
 #include "engine/answer_format.h"
 #include "engine/solver.h"
@@ -21,12 +22,33 @@ bool Calculator::StartUp(Notifier& notifier) {
     notifier.ShowMessage(kWillBeClosed);
     usable = false;
   };
+  if (log_ == LogWriting::kOn) {
+    switch (lock_.Acquire(dir_.File("bin"))) {
+      case FolderLock::Result::kTaken:
+        report(false, kFolderInUseMessage);
+        return false;
+      case FolderLock::Result::kHeld:
+        TidyDataFiles();
+        break;
+      case FolderLock::Result::kUnavailable:
+        break;
+    }
+  }
   report(LoadGeneralSettings(dir_.File(kGeneralFile), general_), CouldNotOpenMessage(kGeneralFile));
   report(LoadGraphSettings(dir_.File(kGraphFile), graph_), CouldNotOpenMessage(kGraphFile));
   report(LoadMaskSettings(dir_.File(kMaskFile), mask_), CouldNotOpenMessage(kMaskFile));
   report(LoadVariableStore(dir_, variables_), kVariableFilesMessage);
   report(LoadOtherSettings(dir_.File(kOtherFile), other_), CouldNotOpenMessage(kOtherFile));
   return usable;
+}
+
+void Calculator::TidyDataFiles() {
+  // Only the folder's one writer may take another save's leftovers for stale.
+  for (const std::string_view file : {kGeneralFile, kOtherFile, kMaskFile, kGraphFile,
+                                      kDeclarationsFile, kAssignmentsFile, kLogFile}) {
+    RemoveStaleTemporaries(dir_.File(file));
+  }
+  SettleVariableStore(dir_);
 }
 
 StatusTexts Calculator::Status() const {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/folder_lock.h"
 #include "app/seams.h"
 #include "engine/engine_state.h"
 #include "graph/chart_model.h"
@@ -42,8 +43,9 @@ struct StatusTexts {
   std::string x_range;        // "xE[1;10]"
 };
 
-// Whether the run may write the expression log. The window program does; a script's
-// calculations must leave every data file as it was.
+// Whether the run may write the expression log. The window program does, and so it is the one
+// writer of its folder (FolderLock); a script's calculations must leave every data file as it
+// was, and may run beside a window.
 enum class LogWriting { kOn, kOff };
 
 // The one object that owns the long-lived state of a run: ans, both token lists, the solver
@@ -54,7 +56,9 @@ class Calculator {
 
   // Loads every data file in the start-up order (general, graph, mask, variables, first-run
   // flag) and computes the status texts. Each file that cannot be read reports its two
-  // messages and the sequence goes on; false means the program must end.
+  // messages and the sequence goes on; false means the program must end. A writing run first
+  // takes its folder's lock: when another window holds it, that is reported with two messages
+  // and false, before anything is read.
   bool StartUp(Notifier& notifier);
 
   StatusTexts Status() const;
@@ -92,8 +96,13 @@ class Calculator {
   const GraphWindowState& graph_window() const { return graph_window_; }
 
  private:
+  // Clears what stopped saves left in bin/: temporaries of dead processes, an unfinished save
+  // of the variable pair.
+  void TidyDataFiles();
+
   DataDir dir_;
   LogWriting log_;
+  FolderLock lock_;
   GeneralSettings general_;
   MaskSettings mask_;
   GraphSettings graph_;

@@ -9,6 +9,10 @@ namespace quorvex::messages {
 inline constexpr std::string_view kNothingToEvaluate = "Need something to evaluate";
 inline constexpr std::string_view kEmptyBraces = "Need something to evaluate inside { }";
 inline constexpr std::string_view kTooLarge = "Too large evaluate";
+inline constexpr std::string_view kTooLong = "Too long expression: at most 65536 characters";
+inline constexpr std::string_view kTooLongSubstituted =
+    "Too long expression once its variables are in: at most 65536 characters. See "
+    "(Tools/Variables/Assignments)";
 inline constexpr std::string_view kRoundUnbalanced = "One or more ( ) parentheses are unbalanced";
 inline constexpr std::string_view kSquareUnbalanced =
     "One or more [ ] function parentheses are unbalanced";

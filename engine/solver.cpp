@@ -64,6 +64,10 @@ bool Solver::StepsWanted() const {
 
 PrepareResult Solver::Prepare(std::string_view expression) {
   state_.x_positions.clear();
+  if (expression.size() > kMaxExpressionLength) {
+    Fail(messages::kTooLong);
+    return PrepareResult::kFailed;
+  }
   if (auto failure = Tokenize(expression, 0, state_.saved)) {
     Fail(*failure);
     return PrepareResult::kFailed;

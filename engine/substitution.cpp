@@ -12,15 +12,23 @@ bool Solver::SubstituteSymbols() {
   int splices = 0;
   int i = 0;
   static const NameIndex<ConstantRow> constants(ConstantTable());
+  // An upper bound of the texts' total length: every substitution adds all of its text.
+  size_t length = 0;
+  for (int j = 0; j < tokens.count; ++j) length += tokens[j].View().size();
   while (i < tokens.count) {
+    if (length > kMaxSubstitutedLength) return Fail(messages::kTooLongSubstituted);
     const std::string_view token = tokens[i].View();
     if (const ConstantRow* constant = constants.Find(token)) {
+      length += constant->value.size();
       tokens[i].SetText(constant->value);
       ++i;
     } else if (token == "ans") {
+      length += 24;  // the longest general form, "-1,23456789012345E-4951"
       tokens[i].SetNumber(state_.ans);
       ++i;
     } else if (const int line = settings_.variables.Find(token); line >= 0) {
+      length += settings_.variables.Assignment(line).size();
+      if (length > kMaxSubstitutedLength) return Fail(messages::kTooLongSubstituted);
       if (!SpliceVariable(i, line)) return false;
       ++splices;
       if (splices + tokens.count > TokenList::kCapacity) return Fail(messages::kVariableLoop);
@@ -29,6 +37,7 @@ bool Solver::SubstituteSymbols() {
       ++i;
     }
   }
+  if (length > kMaxSubstitutedLength) return Fail(messages::kTooLongSubstituted);
   RecordXPositions();
   return true;
 }

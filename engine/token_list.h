@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,12 @@
 namespace quorvex {
 
 struct FunctionRow;
+
+// The longest expression a solve takes, and the longest its token texts may add up to once
+// constants and variables are substituted. Every step line copies the tokens, and a solve
+// records at most about kCapacity of them, so these bound a solve's memory near 100 MB.
+inline constexpr size_t kMaxExpressionLength = 64 * 1024;
+inline constexpr size_t kMaxSubstitutedLength = 64 * 1024;
 
 // One token text. A number the engine writes keeps the value its text reads back as, and a
 // one-character text keeps its character; either is only spelled out into a string when someone

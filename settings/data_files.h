@@ -13,6 +13,8 @@ inline constexpr std::string_view kGraphFile = "bin/graph.ini";
 inline constexpr std::string_view kDeclarationsFile = "bin/vard.ini";
 inline constexpr std::string_view kAssignmentsFile = "bin/vara.ini";
 inline constexpr std::string_view kLogFile = "bin/log.ini";
+// Present only while a save of the variable pair is being moved into place.
+inline constexpr std::string_view kVariablesCommitFile = "bin/vars.commit";
 
 // Where the data files of one working directory live.
 class DataDir {

@@ -18,6 +18,12 @@ inline std::string CouldNotOpenMessage(std::string_view file) {
 // Shown after any could-not-open message, just before the program ends.
 inline constexpr std::string_view kWillBeClosed = "Quorvex will now be closed";
 
+// A second window on a working folder that a running window already uses; the two messages
+// that follow end the second one before it can overwrite what the first saves.
+inline constexpr std::string_view kFolderInUseMessage =
+    "Quorvex is already open in this folder. Use that window: a second one could overwrite what "
+    "the first one saves";
+
 // The one message for either variable file, whichever of the two is missing.
 inline constexpr std::string_view kVariableFilesMessage =
     "Quorvex could not find or open 'bin/vara.ini' or 'bin/vard.ini'";

@@ -19,14 +19,22 @@ std::string_view VariableStore::Assignment(int index) const {
   return assignments[static_cast<size_t>(index)];
 }
 
+namespace {
+
+// The pair's commit file sits beside the declarations.
+std::filesystem::path CommitFile(const std::filesystem::path& declarations_file) {
+  return declarations_file.parent_path() / std::filesystem::path(kVariablesCommitFile).filename();
+}
+
+}  // namespace
+
 bool LoadVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, VariableStore& store) {
-  std::optional<std::vector<std::string>> declarations = ReadLineFile(declarations_file);
-  if (!declarations) return false;
-  std::optional<std::vector<std::string>> assignments = ReadLineFile(assignments_file);
-  if (!assignments) return false;
-  store.declarations = std::move(*declarations);
-  store.assignments = std::move(*assignments);
+  std::optional<std::vector<std::vector<std::string>>> pair =
+      ReadLineFileGroup({declarations_file, assignments_file}, CommitFile(declarations_file));
+  if (!pair) return false;
+  store.declarations = std::move((*pair)[0]);
+  store.assignments = std::move((*pair)[1]);
   return true;
 }
 
@@ -36,12 +44,18 @@ bool LoadVariableStore(const DataDir& dir, VariableStore& store) {
 
 void SaveVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, const VariableStore& store) {
-  WriteLineFile(declarations_file, store.declarations);
-  WriteLineFile(assignments_file, store.assignments);
+  WriteLineFileGroup(
+      {{declarations_file, store.declarations}, {assignments_file, store.assignments}},
+      CommitFile(declarations_file));
 }
 
 void SaveVariableStore(const DataDir& dir, const VariableStore& store) {
   SaveVariableStore(dir.File(kDeclarationsFile), dir.File(kAssignmentsFile), store);
+}
+
+void SettleVariableStore(const DataDir& dir) {
+  SettleLineFileGroup({dir.File(kDeclarationsFile), dir.File(kAssignmentsFile)},
+                      dir.File(kVariablesCommitFile));
 }
 
 std::optional<std::string> ValidateDeclarations(const VariableStore& store) {

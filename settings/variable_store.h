@@ -25,17 +25,25 @@ class VariableStore {
   bool operator==(const VariableStore&) const = default;
 };
 
-// Reads both files whole, replacing both lists. False when either file cannot be opened; the
-// store is then left as it was, so a half-read pair is never used.
+// Reads both files whole, replacing both lists, as the last complete save left them (see
+// SaveVariableStore). False when either file cannot be opened; the store is then left as it
+// was, so a half-read pair is never used.
 bool LoadVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, VariableStore& store);
 // The same for bin/vard.ini and bin/vara.ini of a data directory.
 bool LoadVariableStore(const DataDir& dir, VariableStore& store);
 
-// Writes the declarations, then the assignments, one line per entry. Throws FileWriteError.
+// Writes the declarations and the assignments, one line per entry, as one change: after a
+// failure at any point the pair on disk reads as the old pair or the new one, never a mix (the
+// commit file bin/vars.commit marks a save whose new pair is complete but not yet in place).
+// The two files keep their format, so files of any version load. Throws FileWriteError.
 void SaveVariableStore(const std::filesystem::path& declarations_file,
                        const std::filesystem::path& assignments_file, const VariableStore& store);
 void SaveVariableStore(const DataDir& dir, const VariableStore& store);
+
+// At start, for the folder's one writer: finishes a save of the pair that was stopped after it
+// committed, or removes what one left that never committed. Loading works either way.
+void SettleVariableStore(const DataDir& dir);
 
 // The message for the first declaration line that equals "ans", "x", a constant name or a
 // function name; nullopt when every line is acceptable. Assignments are not examined.

@@ -162,10 +162,12 @@ TEST(ExpressionLog, AFailedWriteIsReportedNotIgnored) {
   EXPECT_FALSE(outcome.succeeded);
 }
 
-TEST(ExpressionLog, AReadOnlyFolderKeepsTheOldLog) {
+// A writable log in a read-only folder is rewritten in place; a read-only one is not written.
+TEST(ExpressionLog, AReadOnlyFolderKeepsAReadOnlyLog) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TempWorkdir dir;
   dir.Write("bin/log.ini", "old\r\n");
+  std::filesystem::permissions(dir.File("bin/log.ini"), std::filesystem::perms::owner_read);
   Calculator calculator(dir.root());
   RecordingNotifier notifier;
   ASSERT_TRUE(calculator.StartUp(notifier));

@@ -2,6 +2,7 @@
 // of running away, and the expression log takes a list of 100,000 items both ways.
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,19 +36,30 @@ struct LimitCase {
   size_t steps;  // with solcheck on
 };
 
+constexpr char kTooLong[] = "Too long expression: at most 65536 characters";
+constexpr char kTooLongSubstituted[] =
+    "Too long expression once its variables are in: at most 65536 characters. See "
+    "(Tools/Variables/Assignments)";
+constexpr size_t kLimit = 65536;
+
 const LimitCase kLimits[] = {
-    {"MillionCharactersOfSums", [] { return Repeat("1+", kMillion / 2); }, kTooLarge, 0},
-    {"MillionOpeningBrackets", [] { return Repeat("(", kMillion); }, kTooLarge, 0},
-    {"MillionCharactersOfCalls", [] { return Repeat("sin[", kMillion / 4); }, kTooLarge, 0},
-    {"MillionCharactersOfNames", [] { return Repeat("a+", kMillion / 2); }, kTooLarge, 0},
-    {"MillionCharactersOfLiterals", [] { return Repeat("{1}", kMillion / 3); }, kTooLarge, 0},
-    // Blanks join digits: a million characters make one number, too large for any format.
-    {"MillionDigitsAreOneNumber", [] { return Repeat("9 ", kMillion / 2); },
+    // Past the length limit nothing is even tokenized.
+    {"MillionCharactersOfSums", [] { return Repeat("1+", kMillion / 2); }, kTooLong, 0},
+    {"MillionOpeningBrackets", [] { return Repeat("(", kMillion); }, kTooLong, 0},
+    {"MillionBlanks", [] { return std::string(kMillion, ' '); }, kTooLong, 0},
+    {"OneCharacterOverTheLimit", [] { return Repeat("(1)", kLimit / 3) + "+10"; }, kTooLong, 0},
+    // Within it, the token capacity still decides.
+    {"SumsAtTheLengthLimit", [] { return Repeat("1+", kLimit / 2 - 1) + "11"; }, kTooLarge, 0},
+    {"CallsPastTheTokenCapacity", [] { return Repeat("sin[", 16000); }, kTooLarge, 0},
+    {"NamesPastTheTokenCapacity", [] { return Repeat("a+", 30000); }, kTooLarge, 0},
+    {"LiteralsPastTheTokenCapacity", [] { return Repeat("{1}", 20000); }, kTooLarge, 0},
+    // Blanks join digits: they make one number, which is no number at all.
+    {"DigitsJoinedByBlanksAreOneNumber", [] { return Repeat("9 ", 30000); },
      "Error syntax, position 1 or first position after ( or [ is NaN", 1},
-    {"MillionBlanksAreNothing", [] { return std::string(kMillion, ' '); },
-     "Need something to evaluate", 0},
-    {"MillionCharacterLiteral", [] { return "{" + std::string(kMillion, '7') + "}"; },
+    {"BlanksAreNothing", [] { return std::string(kLimit, ' '); }, "Need something to evaluate", 0},
+    {"LiteralOf60000Digits", [] { return "{" + std::string(60000, '7') + "}"; },
      "Error syntax, position 1 or first position after ( or [ is NaN", 1},
+    {"NumberAtTheLengthLimit", [] { return std::string(kLimit - 1, '0') + "1"; }, "= 1", 1},
     {"ExactlyThousandTokens", [] { return Repeat("1+", 500); }, "= 500", 1},
     {"NestedBrackets499", [] { return Nested(499); }, "= 1", 499},
     {"NestedBrackets500AreTooMany", [] { return Nested(500); }, kTooLarge, 0},
@@ -72,9 +84,65 @@ TEST(InputLimit, VariableAtTheTokenLimitIsRefused) {
   TempWorkdir dir;
   Calculator calculator(dir.root(), LogWriting::kOff);
   calculator.variables().declarations = {"big"};
-  calculator.variables().assignments = {Repeat("1+", kMillion / 2)};
+  calculator.variables().assignments = {Repeat("1+", 30000)};
   EXPECT_EQ(calculator.Solve("2*big").answer, kTooLarge);
 }
+
+// The substituted text is held to the same length: a variable's text counts at every use,
+// constants and ans count with their values.
+struct SubstitutedCase {
+  const char* name;
+  std::vector<std::string> declarations;
+  std::vector<std::string> assignments;
+  std::string expression;
+  std::string answer;
+};
+
+void PrintTo(const SubstitutedCase& row, std::ostream* out) { *out << row.name; }
+
+std::string LongNumber(size_t length) { return std::string(length - 1, '0') + "1"; }
+
+const SubstitutedCase kSubstituted[] = {
+    {"VariableOf20KbUsedThreeTimes", {"v"}, {LongNumber(20000)}, "v+v+v", "= 3"},
+    {"VariableOf20KbUsedFourTimes", {"v"}, {LongNumber(20000)}, "v+v+v+v", kTooLongSubstituted},
+    {"VariableOf20KbUsed120Times",
+     {"v"},
+     {LongNumber(20000)},
+     "v" + Repeat("+v", 119),
+     kTooLongSubstituted},
+    {"NestedVariablesMultiply",
+     {"outer", "inner"},
+     {"inner+inner+inner+inner", LongNumber(9000)},
+     "outer+outer",
+     kTooLongSubstituted},
+    {"ConstantsCountWithTheirValues",
+     {},
+     {},
+     LongNumber(60000) + Repeat("+pi", 300),
+     kTooLongSubstituted},
+    {"LongExpressionPlusAVariable",
+     {"v"},
+     {LongNumber(2000)},
+     LongNumber(64000) + "+v",
+     kTooLongSubstituted},
+};
+
+class SubstitutedLimitTest : public ::testing::TestWithParam<SubstitutedCase> {};
+
+TEST_P(SubstitutedLimitTest, EndsWithItsAnswer) {
+  TempWorkdir dir;
+  Calculator calculator(dir.root(), LogWriting::kOff);
+  calculator.variables().declarations = GetParam().declarations;
+  calculator.variables().assignments = GetParam().assignments;
+  const SolveOutcome outcome = calculator.Solve(GetParam().expression);
+  EXPECT_EQ(outcome.answer, GetParam().answer);
+  if (GetParam().answer == kTooLongSubstituted) {
+    EXPECT_TRUE(outcome.steps.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SubstitutedLimitTest, ::testing::ValuesIn(kSubstituted),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputLimit, LogOf100000LinesInsertsAndIsWrittenBack) {
   constexpr size_t kLines = 100000;

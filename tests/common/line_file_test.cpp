@@ -174,11 +174,14 @@ TEST(WriteLineFileFailure, RenameOverDirectoryLeavesNoTempFile) {
   EXPECT_TRUE(OtherFiles(dir.path(), "data.ini").empty());
 }
 
-TEST(WriteLineFileFailure, ReadOnlyFolderKeepsOldFile) {
+// A writable file in a read-only folder is rewritten in place (line_file_safety_test); one that
+// is read-only itself cannot be saved at all.
+TEST(WriteLineFileFailure, ReadOnlyFolderAndFileKeepOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TempDir dir;
   const fs::path file = dir.path() / "data.ini";
   WriteBytes(file, "old\r\n");
+  ::chmod(file.c_str(), 0444);
   ::chmod(dir.path().c_str(), 0555);
   ExpectWriteError(file, {"new"});
   ::chmod(dir.path().c_str(), 0755);

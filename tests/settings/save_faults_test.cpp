@@ -2,6 +2,7 @@
 // FileWriteError naming its file, and every file of bin/ stays as it was, with no temporary
 // file left beside them.
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -162,6 +163,53 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, SaveFaultTest,
                            return std::string(std::get<0>(info.param).name) +
                                   testing_support::FileFaultName(std::get<1>(info.param));
                          });
+
+// The disk fills up between the two variable files: the first new file fits, the second does
+// not. The pair on disk is still the old one, and it loads as the old pair.
+TEST(SaveFault, DiskFullAtTheSecondVariableFileKeepsTheOldPair) {
+  TempWorkdir dir;
+  const DataDir data(dir.root());
+  const fs::path bin = dir.File("bin");
+  std::map<std::string, std::string> old_files = OldFiles();
+  old_files["vard.ini"] = "a\r\nb\r\n";
+  old_files["vara.ini"] = "1\r\n2\r\n";
+  VariableStore changed;
+  changed.declarations = {"b", "a"};                    // one page
+  changed.assignments = {std::string(9000, '3'), "4"};  // three pages
+  const SandboxResult result = RunUnderFault(
+      FileFault::kDiskFull, bin,
+      [&]() -> std::string {
+        std::string text = WriteFiles(bin, old_files);
+        std::ofstream(bin / "reserve") << std::string(4096, 'r');
+        return text;
+      },
+      [&]() -> std::string {
+        // One free page: room for the new declarations only.
+        fs::remove(bin / "reserve");
+        try {
+          SaveVariableStore(data, changed);
+          return "the save reported success";
+        } catch (const FileWriteError& error) {
+          if (std::string(error.what()).find("vara.ini") == std::string::npos) {
+            return std::string("the error does not name the second file: ") + error.what();
+          }
+        }
+        VariableStore loaded;
+        if (!LoadVariableStore(data, loaded)) return "the pair does not load";
+        if (loaded.declarations != std::vector<std::string>{"a", "b"} ||
+            loaded.assignments != std::vector<std::string>{"1", "2"}) {
+          return "the pair loads as a mix";
+        }
+        std::string problems = CompareFiles(bin, old_files);
+        // With room again the same save goes through whole.
+        fs::remove(bin / "filler");
+        SaveVariableStore(data, changed);
+        if (!LoadVariableStore(data, loaded) || loaded != changed) problems += "no new pair";
+        return problems;
+      });
+  if (result.kind == SandboxResult::kUnavailable) GTEST_SKIP() << result.text;
+  EXPECT_EQ(result.kind, SandboxResult::kPassed) << result.text;
+}
 
 // The same sandbox without a fault: each save succeeds there, so the rows above fail for the
 // fault and not for the sandbox.
