@@ -75,7 +75,7 @@ SolveOutcome Calculator::Solve(std::span<const std::string> expression_list, siz
       case PrepareResult::kGraphRun: {
         outcome.graph_run = true;
         const GraphRunContext run{engine_, solver, output,        graph_,  general_, mask_,
-                                  chart_,  table_, graph_window_, *clock_, *host_};
+                                  chart_,  table_, graph_window_, *clock_, *host_,   graph_replay_};
         outcome.succeeded = RunGraph(run, expression, outcome.graph_points);
         if (outcome.succeeded) outcome.graph_formula = graph_window_.formula;
         break;

@@ -57,18 +57,13 @@ bool Solver::ApplyFunction(const FunctionRow& row, int param_count) {
     if (!value) return Fail(messages::kInvalidFunctionExpression);
     values[j - 1] = *value;
   }
-  if (recording_) {
-    const int16_t first_arg = static_cast<int16_t>(tape_args_.size());
-    for (int j = 1; j <= param_count; ++j) tape_args_.push_back(slot_of_[open + 2 * j - 1]);
-    const int16_t out = NewSlot(0);
-    Record(TapeOp::kCall, out, first_arg, param_count, &row);
-    slot_of_[open - 1] = out;
-  }
   const long double result = row.impl(FunctionArgs{values.data(), param_count, state_.random});
   state_.ans = result;
-  tokens[open - 1].SetNumber(result);
   const int close = ClosingBracket(tokens, open + 1);
-  RemoveTokens(open, std::min(close, tokens.count - 1) - open + 1);
+  const int removed = std::min(close, tokens.count - 1) - open + 1;
+  Tell({Reduction::kCall, open, param_count, removed, &row});
+  tokens[open - 1].SetNumber(result);
+  tokens.Remove(open, removed);
   return true;
 }
 

@@ -121,8 +121,8 @@ void Solver::RemoveRedundantParentheses() {
   while (i < tokens.count) {
     if (i + 2 < tokens.count && IsToken(tokens[i], '(') && IsToken(tokens[i + 2], ')')) {
       tokens[i] = std::move(tokens[i + 1]);
-      if (recording_) slot_of_[i] = slot_of_[i + 1];
-      RemoveTokens(i + 1, 2);
+      Tell({Reduction::kUnwrap, i});
+      tokens.Remove(i + 1, 2);
     } else {
       ++i;
     }
@@ -185,16 +185,12 @@ bool Solver::ReduceStretch() {
       } catch (const FloatFault&) {
         return Fail(messages::OperatorNaN(op.text()));
       }
-      if (recording_) {
+      if (observer_ != nullptr) {
         const char c = op.Single();
-        const TapeOp::Kind kind =
-            c == '^' ? TapeOp::kPower : (c == '*' ? TapeOp::kMul : TapeOp::kDiv);
-        const int16_t out = NewSlot(0);
-        Record(kind, out, slot_of_[k - 1], slot_of_[k + 1]);
-        slot_of_[k - 1] = out;
+        Tell({c == '^' ? Reduction::kPower : (c == '*' ? Reduction::kMul : Reduction::kDiv), k});
       }
       tokens[k - 1].SetNumber(result);
-      RemoveTokens(k, 2);
+      tokens.Remove(k, 2);
     }
     return true;
   };
@@ -217,18 +213,14 @@ bool Solver::ReduceStretch() {
     // A lone operand, as in sin[x]: written back as it is. Apart from the loop below, the
     // value never has to be spilled around a call.
     state_.ans = *first_value;
-    if (recording_) {
-      const int16_t out = NewSlot(0);
-      Record(TapeOp::kLone, out, slot_of_[first], 0);
-      slot_of_[first] = out;
-    }
+    Tell({Reduction::kLone, first});
     tokens[first].SetNumber(*first_value);
     return true;
   }
 
   // The sum runs in a local; ans follows it at every end.
   long double sum = *first_value;
-  if (recording_) Record(TapeOp::kSumBegin, 0, slot_of_[first], 0);
+  Tell({Reduction::kSumBegin, first});
   while (k < tokens.count - 1) {
     const Token& op = tokens[k];
     if (EndsStretch(op)) break;
@@ -246,24 +238,13 @@ bool Solver::ReduceStretch() {
       state_.ans = sum;
       return Fail(messages::OperatorNaN(op.text()));
     }
-    if (recording_) Record(plus ? TapeOp::kAdd : TapeOp::kSub, 0, 0, slot_of_[k + 1]);
-    RemoveTokens(k, 2);
+    Tell({plus ? Reduction::kAdd : Reduction::kSub, k});
+    tokens.Remove(k, 2);
   }
   state_.ans = sum;
-  if (recording_) {
-    const int16_t out = NewSlot(0);
-    Record(TapeOp::kSumEnd, out, 0, 0);
-    slot_of_[first] = out;
-  }
+  Tell({Reduction::kSumEnd, first});
   tokens[first].SetNumber(sum);
   return true;
-}
-
-void Solver::RemoveTokens(int first, int n) {
-  if (recording_) {
-    for (int i = first; n > 0 && i + n < state_.working.count; ++i) slot_of_[i] = slot_of_[i + n];
-  }
-  state_.working.Remove(first, n);
 }
 
 }  // namespace quorvex

@@ -7,6 +7,7 @@
 #include "common/checked_float.h"
 #include "common/format_pattern.h"
 #include "common/number_text.h"
+#include "engine/graph_replay.h"
 #include "graph/graph_options.h"
 #include "graph/messages.h"
 
@@ -74,6 +75,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   EngineState& engine = run.engine;
   const ChartSeries& series = run.chart.line();
   const bool tscheck = run.general.tscheck;
+  GraphReplay replay(run.solver, engine, run.replay);
   long double x = range.start;
   Token x_token;
   while (x < range.stop + range.inc) {
@@ -88,15 +90,11 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
       paused_ms += static_cast<uint32_t>(run.clock.TickCount() - pause_start);
     }
 
-    bool replayed = false;
-    if (!run.solver.RunGraphCycles(replayed)) return false;
+    if (!replay.Solve()) return false;
     const long double y = engine.ans;
     if (OutsideDouble(x) || OutsideDouble(y)) {
-      // The run ends with the tokens the cycles leave, which a replay did not reduce.
-      if (replayed) {
-        engine.last_cycle_count = 0;
-        if (!run.solver.RunCycles()) return false;
-      }
+      // The run ends with the tokens the cycles leave.
+      if (!replay.ReduceTokens()) return false;
       return fail(graph_messages::PointOutOfRange(FormatGeneral(x), FormatGeneral(y)));
     }
 
@@ -107,11 +105,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
       run.table.current_x = x;
       run.table.AddTableRow(y, series.PointCount(), run.mask);
     }
-    if (replayed) {
-      for (const int slot : engine.x_positions) engine.working[slot] = engine.saved[slot];
-    } else {
-      engine.working.CopyFrom(engine.saved);
-    }
+    replay.Restore();
     const size_t position = series.PointCount() + 1;
     run.host.SetGaugePosition(position > static_cast<size_t>(std::numeric_limits<int>::max())
                                   ? std::numeric_limits<int>::max()

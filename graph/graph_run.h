@@ -35,6 +35,7 @@ struct GraphRunContext {
   GraphWindowState& window;
   Clock& clock;
   GraphHost& host;
+  bool replay = true;  // later x values replay the first one's reductions (same outcome)
 };
 
 // Calculates the expression for every x of the range in the settings: each x is written into
