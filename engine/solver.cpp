@@ -5,7 +5,9 @@
 #include "common/checked_float.h"
 #include "common/number_text.h"
 #include "engine/answer_format.h"
+#include "engine/function_call.h"
 #include "engine/messages.h"
+#include "engine/substitution.h"
 #include "engine/tokenizer.h"
 #include "library/function_table.h"
 
@@ -42,7 +44,6 @@ long double Power(long double base, long double exponent) {
 void Solver::BeginSolve() {
   state_.step_count = 0;
   state_.last_cycle_count = 0;
-  state_.splice_base = 0;
   out_.steps.clear();
   out_.answer.clear();
   out_.bits.clear();
@@ -58,25 +59,30 @@ bool Solver::StepsWanted() const {
   return state_.x_positions.empty() && settings_.general.solcheck;
 }
 
-PrepareResult Solver::Prepare(std::string_view expression) {
+SolveResult Solver::Solve(std::string_view expression, const GraphRunFn& graph_run) {
+  BeginSolve();
+  if (!Tokenized(expression) || !CheckBrackets() || !Substituted()) return {};
+  if (state_.x_positions.empty()) return {SolveKind::kReduce, RunCycles()};
+  return {SolveKind::kGraphRun, graph_run != nullptr && graph_run(*this)};
+}
+
+bool Solver::Tokenized(std::string_view expression) {
   state_.x_positions.clear();
-  if (auto failure = Tokenize(expression, 0, state_.saved)) {
-    Fail(*failure);
-    return PrepareResult::kFailed;
-  }
+  if (auto failure = Tokenize(expression, 0, state_.saved)) return Fail(*failure);
   state_.working.CopyFrom(state_.saved);
-  if (state_.working.count == 0) {
-    Fail(messages::kNothingToEvaluate);
-    return PrepareResult::kFailed;
-  }
-  if (!CheckBrackets()) return PrepareResult::kFailed;
-  return state_.x_positions.empty() ? PrepareResult::kReduce : PrepareResult::kGraphRun;
+  if (state_.working.count == 0) return Fail(messages::kNothingToEvaluate);
+  return true;
+}
+
+bool Solver::Substituted() {
+  if (auto failure = SubstituteSymbols(state_, settings_.variables)) return Fail(*failure);
+  return true;
 }
 
 bool Solver::CheckBrackets() {
   if (!Balanced(state_.working, '(', ')')) return Fail(messages::kRoundUnbalanced);
   if (!Balanced(state_.working, '[', ']')) return Fail(messages::kSquareUnbalanced);
-  return SubstituteSymbols();
+  return true;
 }
 
 bool Solver::RunCycles() {
@@ -103,7 +109,10 @@ bool Solver::RunCycles() {
       }
       return true;
     }
-    if (square && !EvaluateCall()) return false;
+    if (square) {
+      if (state_.group_changed && StepsWanted()) RecordStep();
+      if (auto failure = EvaluateCall(state_, observer_)) return Fail(*failure);
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,15 +20,27 @@ struct SolveSettings {
   const VariableStore& variables;
 };
 
-// What a solve writes: the solution lines, the answer box and status panel 0.
-struct SolveOutput {
+// What a solve shows: the solution lines, the answer box and status panel 0.
+struct SolveDisplay {
   std::vector<std::string> steps;
   std::string answer;
   std::string bits;        // empty until an answer is formatted
   bool formatted = false;  // FormatAnswer ran
 };
 
-enum class PrepareResult { kFailed, kReduce, kGraphRun };
+// What a solve became. kFailed: it ended before any reduction (tokens, brackets, symbols).
+enum class SolveKind { kFailed, kReduce, kGraphRun };
+
+struct SolveResult {
+  SolveKind kind = SolveKind::kFailed;
+  bool succeeded = false;  // the failure's message is in the answer
+};
+
+class Solver;
+
+// The graph run of an expression holding x, given the solver whose working and saved tokens
+// hold the substituted expression and whose x positions are recorded; says whether it completed.
+using GraphRunFn = std::function<bool(Solver&)>;
 
 // The step-wise reduction of one expression over the engine state. Cycles run as a loop: each
 // one records a step line, removes redundant parentheses, picks the innermost group and
@@ -35,37 +48,33 @@ enum class PrepareResult { kFailed, kReduce, kGraphRun };
 // answer and returns false; faults inside a function's formula throw UntrappedFault.
 class Solver {
  public:
-  Solver(EngineState& state, const SolveSettings& settings, SolveOutput& output)
+  Solver(EngineState& state, const SolveSettings& settings, SolveDisplay& output)
       : state_(state), settings_(settings), out_(output) {}
 
-  // Resets the per-solve counters and empties the output.
-  void BeginSolve();
+  // The one way to start a solve: resets the per-solve counters and the display, tokenizes,
+  // checks the brackets and substitutes the symbols; then reduces the list, or, when it holds
+  // x, hands it to graph_run (none: the solve fails without a message).
+  SolveResult Solve(std::string_view expression, const GraphRunFn& graph_run = nullptr);
 
-  // Tokenizes the expression, checks the brackets and substitutes the symbols; says whether
-  // the list is to be reduced or calculated over x.
-  PrepareResult Prepare(std::string_view expression);
-
-  // The reduction cycles up to one number (and, with no x, the formatted answer).
+  // The reduction cycles up to one number (and, with no x, the formatted answer); the graph
+  // run's solve of one x.
   bool RunCycles();
-
-  // Replaces constants, ans and variables; records the x positions.
-  bool SubstituteSymbols();
 
   // Tells observer of every reduction from now on; nullptr stops it.
   void SetObserver(ReductionObserver* observer) { observer_ = observer; }
 
  private:
+  void BeginSolve();
+  // Tokenizes the expression into the working tokens; false when the solve ends there.
+  bool Tokenized(std::string_view expression);
   bool CheckBrackets();
-  bool SpliceVariable(int slot, int line);
-  void RecordXPositions();
+  bool Substituted();
   void RecordStep();
   void RemoveRedundantParentheses();
   // -1: no bracket left, otherwise the slot of the chosen bracket; square tells its kind.
   int FindInnermostGroup(bool& square) const;
   bool ReduceGroup();
   bool ReduceStretch();
-  bool EvaluateCall();
-  bool ApplyFunction(const struct FunctionRow& row, int param_count);
   bool Fail(std::string_view message);
   bool StepsWanted() const;
   void Tell(const Reduction& reduction) {
@@ -74,7 +83,7 @@ class Solver {
 
   EngineState& state_;
   const SolveSettings& settings_;
-  SolveOutput& out_;
+  SolveDisplay& out_;
 
   ReductionObserver* observer_ = nullptr;
 };

@@ -26,7 +26,7 @@ struct GraphWindowState {
 struct GraphRunContext {
   EngineState& engine;
   Solver& solver;  // its RunCycles is one solve of the current x
-  SolveOutput& output;
+  SolveDisplay& output;
   const GraphSettings& graph;
   const GeneralSettings& general;  // tscheck
   const MaskSettings& mask;

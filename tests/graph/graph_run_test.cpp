@@ -65,7 +65,7 @@ struct GraphRunFixture {
   MaskSettings mask;
   VariableStore variables;
   GraphSettings graph;
-  SolveOutput output;
+  SolveDisplay output;
   ChartModel chart;
   ValueTable table;
   GraphWindowState window;
@@ -76,14 +76,13 @@ struct GraphRunFixture {
   bool Run(std::string_view expression) {
     const SolveSettings settings{general, mask, variables};
     Solver solver(*engine, settings, output);
-    solver.BeginSolve();
-    if (solver.Prepare(expression) != PrepareResult::kGraphRun) {
-      ADD_FAILURE() << "not a graph run: " << output.answer;
-      return false;
-    }
-    const GraphRunContext run{*engine, solver, output, graph, general, mask,
-                              chart,   table,  window, clock, host};
-    return RunGraph(run, expression, points);
+    const SolveResult result = solver.Solve(expression, [&](Solver& prepared) {
+      const GraphRunContext run{*engine, prepared, output, graph, general, mask,
+                                chart,   table,    window, clock, host};
+      return RunGraph(run, expression, points);
+    });
+    if (result.kind != SolveKind::kGraphRun) ADD_FAILURE() << "not a graph run: " << output.answer;
+    return result.succeeded;
   }
 
   std::vector<double> Xs() const {
@@ -351,14 +350,15 @@ TEST(RunGraph, EveryEndLeavesTheSumAndAreaOfThePointsSoFar) {
     host.answers = row.answers;
     const SolveSettings settings{f.general, f.mask, f.variables};
     Solver solver(*f.engine, settings, f.output);
-    solver.BeginSolve();
-    ASSERT_EQ(solver.Prepare(row.expression), PrepareResult::kGraphRun);
-    const GraphRunContext run{*f.engine, solver,  f.output, f.graph, f.general, f.mask,
-                              f.chart,   f.table, f.window, f.clock, host};
+    const auto graph_run = [&](Solver& prepared) {
+      const GraphRunContext run{*f.engine, prepared, f.output, f.graph, f.general, f.mask,
+                                f.chart,   f.table,  f.window, f.clock, host};
+      return RunGraph(run, row.expression, f.points);
+    };
     if (row.throws) {
-      EXPECT_THROW(RunGraph(run, row.expression, f.points), UntrappedFault);
+      EXPECT_THROW(solver.Solve(row.expression, graph_run), UntrappedFault);
     } else {
-      RunGraph(run, row.expression, f.points);
+      EXPECT_EQ(solver.Solve(row.expression, graph_run).kind, SolveKind::kGraphRun);
     }
     EXPECT_EQ(f.table.sum, row.sum);
     EXPECT_EQ(f.table.area, row.area);
