@@ -1,5 +1,6 @@
 #include "graph/graph_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -43,6 +44,47 @@ bool ParseRange(const GraphSettings& settings, RunRange& range) {
   return true;
 }
 
+// When the reminder is due, reading the clock only as often as it can have moved: after a read
+// that found it where the previous one did, the next read waits twice as many x values (up to
+// kMaxStride); one that found it more than 1 ms on halves the wait. A clock that moves at every
+// read or by 1 ms per x is read for every x, as are slow solves.
+class ReminderCheck {
+ public:
+  ReminderCheck(Clock& clock, uint32_t reminder_tick)
+      : clock_(clock), reminder_tick_(reminder_tick), last_read_(reminder_tick) {}
+
+  bool Due() {
+    if (--until_read_ > 0) return false;
+    const uint32_t now = clock_.TickCount();
+    const uint32_t moved = now - last_read_;
+    last_read_ = now;
+    if (first_read_) {
+      first_read_ = false;  // no x was solved since the run began: the clock tells nothing
+    } else if (moved == 0) {
+      stride_ = std::min(stride_ * 2, kMaxStride);
+    } else if (moved > 1) {
+      stride_ = std::max(stride_ / 2, 1);
+    }
+    until_read_ = stride_;
+    return static_cast<uint32_t>(now - reminder_tick_) >= kReminderInterval;
+  }
+
+  // The user answered Continue at tick.
+  void Restart(uint32_t tick) {
+    reminder_tick_ = tick;
+    last_read_ = tick;
+  }
+
+ private:
+  static constexpr int kMaxStride = 64;
+  Clock& clock_;
+  uint32_t reminder_tick_;
+  uint32_t last_read_;
+  int stride_ = 1;
+  int until_read_ = 1;
+  bool first_read_ = true;
+};
+
 bool OutsideDouble(long double value) {
   return std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max());
 }
@@ -56,7 +98,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   };
 
   const uint32_t start_tick = run.clock.TickCount();
-  uint32_t reminder_tick = run.clock.TickCount();
+  ReminderCheck reminder(run.clock, run.clock.TickCount());
   long double paused_ms = 0;  // waiting for the user is no calculation time
 
   RunRange range;
@@ -82,11 +124,11 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
     x_token.SetNumber(x);  // spelled only if a message or step line needs the text
     for (const int slot : engine.x_positions) engine.working[slot] = x_token;
 
-    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= kReminderInterval) {
+    if (reminder.Due()) {
       run.table.WriteSumAndArea();  // the user may look while asked
       const uint32_t pause_start = run.clock.TickCount();
       if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);
-      reminder_tick = run.clock.TickCount();
+      reminder.Restart(run.clock.TickCount());
       paused_ms += static_cast<uint32_t>(run.clock.TickCount() - pause_start);
     }
 

@@ -19,8 +19,12 @@ constexpr const char* kCalculations =
 // A tick that moves only when the host says time passed.
 class FakeClock : public Clock {
  public:
-  uint32_t TickCount() override { return now; }
+  uint32_t TickCount() override {
+    ++reads;
+    return now;
+  }
   uint32_t now = 0;
+  int reads = 0;
 };
 
 // Records what the run asks of its windows. Each solved x takes calc_ms (the clock moves when
@@ -41,12 +45,15 @@ class RecordingHost : public GraphHost {
   void SetGaugePosition(int position) override {
     positions.push_back(position);
     clock_.now += calc_ms;
+    if (position == jump_at) clock_.now += jump_ms;
   }
   void ShowGauge() override { gauge_visible = true; }
   void ShowGraphWindow(std::string_view answer) override { windows.emplace_back(answer); }
 
   uint32_t calc_ms = 0;
   uint32_t wait_ms = 0;
+  int jump_at = -1;  // the gauge position at which the clock moves by jump_ms at once
+  uint32_t jump_ms = 0;
   std::deque<bool> answers;  // Continue (true) or Stop, in order; Continue when empty
   int reminders = 0;
   int gauge_maximum = -1;
@@ -240,6 +247,22 @@ TEST(RunGraph, StopAtTheReminderKeepsThePointsSoFar) {
   EXPECT_EQ(f.Xs(), (std::vector<double>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(f.table.table.size(), 6u);
   EXPECT_TRUE(f.host.windows.empty());
+}
+
+// A run faster than the clock's tick reads it seldom, yet the reminder comes within a few dozen
+// x values once 10 seconds have passed.
+TEST(RunGraph, AFastRunReadsTheClockSeldomAndStillReminds) {
+  GraphRunFixture f;
+  f.graph.stop = "5000";
+  f.host.jump_at = 1001;  // after the 1000th point
+  f.host.jump_ms = 10000;
+  f.host.answers = {false};
+  EXPECT_FALSE(f.Run("x*2"));
+  EXPECT_EQ(f.output.answer, "Operation was canceled");
+  EXPECT_EQ(f.host.reminders, 1);
+  EXPECT_GE(f.points, 1000u);
+  EXPECT_LE(f.points, 1064u);
+  EXPECT_LT(f.clock.reads, 100);
 }
 
 TEST(RunGraph, EveryXSlotGetsTheSameText) {
