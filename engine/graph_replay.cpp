@@ -47,6 +47,7 @@ bool GraphReplay::Record() {
     slot_of_[i] = value ? NewSlot(*value) : -1;
   }
   for (const int slot : state_.x_positions) slot_of_[slot] = 0;
+  first_result_slot_ = static_cast<int16_t>(tape_values_.size());
   solver_.SetObserver(this);
   bool done = false;
   try {
@@ -91,8 +92,10 @@ void GraphReplay::Reduced(const Reduction& r) {
       break;
     }
     case Reduction::kLone: {
+      const int16_t in = slot_of_[r.at];
       const int16_t out = NewSlot(0);
-      Append(r.kind, out, slot_of_[r.at], 0);
+      Append(r.kind, out, in, 0);
+      tape_.back().exact = in == 0 || in >= first_result_slot_ || (in > 0 && ReadsBack(in));
       slot_of_[r.at] = out;
       break;
     }
@@ -115,6 +118,15 @@ void GraphReplay::Reduced(const Reduction& r) {
 void GraphReplay::Remove(int first, int n) {
   // Told before the tokens move: their count is still the one before the removal.
   for (int i = first; n > 0 && i + n < state_.working.count; ++i) slot_of_[i] = slot_of_[i + n];
+}
+
+// x (slot 0) is a written number, so it reads back as itself, as does every rounded result;
+// a recorded constant may be written with more digits than a number keeps.
+bool GraphReplay::ReadsBack(int slot) const {
+  const long double recorded = tape_values_[slot];
+  long double value = recorded;
+  return GeneralReadBackInPlace(value) && value == recorded &&
+         std::signbit(value) == std::signbit(recorded);
 }
 
 int16_t GraphReplay::NewSlot(long double value) {
@@ -183,6 +195,7 @@ bool GraphReplay::Replay() {
         case Reduction::kLone:
           ans = v[op.a];
           out = ans;
+          if (op.exact) continue;
           break;
         case Reduction::kCall:
           for (int j = 0; j < op.b; ++j) call_values_[j] = v[tape_args_[op.a + j]];

@@ -37,9 +37,10 @@ class GraphReplay : private ReductionObserver {
   // One operation on value slots; slot 0 holds x.
   struct TapeOp {
     Reduction::Kind kind;
-    int16_t out = 0;  // the slot written, where the operation writes one
-    int16_t a = 0;    // left operand; for kCall the first argument in tape_args_
-    int16_t b = 0;    // right operand; for kCall the argument count
+    int16_t out = 0;     // the slot written, where the operation writes one
+    int16_t a = 0;       // left operand; for kCall the first argument in tape_args_
+    int16_t b = 0;       // right operand; for kCall the argument count
+    bool exact = false;  // kLone of a value that reads back as itself: no rounding
     const FunctionRow* row = nullptr;
   };
   enum TapeState : uint8_t { kUnrecorded, kReady, kOff };
@@ -47,6 +48,7 @@ class GraphReplay : private ReductionObserver {
   bool Record();
   bool Replay();
   void Reduced(const Reduction& reduction) override;
+  bool ReadsBack(int slot) const;
   int16_t NewSlot(long double value);
   void Append(Reduction::Kind kind, int out, int a, int b, const FunctionRow* row = nullptr);
   // The recorded slots follow the tokens' removal.
@@ -60,6 +62,7 @@ class GraphReplay : private ReductionObserver {
   std::vector<int16_t> tape_args_;
   std::vector<long double> tape_values_;  // constants as recorded, results while replaying
   std::vector<long double> call_values_;
+  int16_t first_result_slot_ = 0;  // slots from here on hold rounded results
   // What the recorded x left in the state, for a replay to leave the same.
   int tape_group_start_ = -1;
   bool tape_group_changed_ = false;

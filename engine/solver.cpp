@@ -59,11 +59,11 @@ bool Solver::StepsWanted() const {
   return state_.x_positions.empty() && settings_.general.solcheck;
 }
 
-SolveResult Solver::Solve(std::string_view expression, const GraphRunFn& graph_run) {
+SolveResult Solver::Solve(std::string_view expression, GraphRunFn graph_run) {
   BeginSolve();
   if (!Tokenized(expression) || !CheckBrackets() || !Substituted()) return {};
   if (state_.x_positions.empty()) return {SolveKind::kReduce, RunCycles()};
-  return {SolveKind::kGraphRun, graph_run != nullptr && graph_run(*this)};
+  return {SolveKind::kGraphRun, graph_run && graph_run(*this)};
 }
 
 bool Solver::Tokenized(std::string_view expression) {
@@ -117,7 +117,10 @@ bool Solver::RunCycles() {
 }
 
 void Solver::RecordStep() {
-  std::string& line = out_.steps.emplace_back("Step ");
+  if (out_.steps.empty()) out_.steps.reserve(8);
+  std::string& line = out_.steps.emplace_back();
+  line.reserve(64);  // one allocation for most lines
+  line += "Step ";
   line += std::to_string(state_.step_count + 1);
   line += ": ";
   state_.working.AppendJoined(line);

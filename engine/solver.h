@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "engine/engine_state.h"
@@ -40,7 +40,27 @@ class Solver;
 
 // The graph run of an expression holding x, given the solver whose working and saved tokens
 // hold the substituted expression and whose x positions are recorded; says whether it completed.
-using GraphRunFn = std::function<bool(Solver&)>;
+// A reference to the caller's callable, valid for the call it is passed to: a solve allocates
+// nothing for it.
+class GraphRunFn {
+ public:
+  GraphRunFn() = default;
+  template <typename F>
+  requires(!std::is_same_v<std::remove_cvref_t<F>, GraphRunFn> &&
+           std::is_invocable_r_v<bool, F&, Solver&>)
+      GraphRunFn(F&& run)  // NOLINT(google-explicit-constructor): a lambda is passed as it is
+      : object_(const_cast<void*>(static_cast<const void*>(&run))),
+        call_([](void* object, Solver& solver) -> bool {
+          return (*static_cast<std::remove_reference_t<F>*>(object))(solver);
+        }) {}
+
+  explicit operator bool() const { return call_ != nullptr; }
+  bool operator()(Solver& solver) const { return call_(object_, solver); }
+
+ private:
+  void* object_ = nullptr;
+  bool (*call_)(void*, Solver&) = nullptr;
+};
 
 // The step-wise reduction of one expression over the engine state. Cycles run as a loop: each
 // one records a step line, removes redundant parentheses, picks the innermost group and
@@ -54,7 +74,7 @@ class Solver {
   // The one way to start a solve: resets the per-solve counters and the display, tokenizes,
   // checks the brackets and substitutes the symbols; then reduces the list, or, when it holds
   // x, hands it to graph_run (none: the solve fails without a message).
-  SolveResult Solve(std::string_view expression, const GraphRunFn& graph_run = nullptr);
+  SolveResult Solve(std::string_view expression, GraphRunFn graph_run = {});
 
   // The reduction cycles up to one number (and, with no x, the formatted answer); the graph
   // run's solve of one x.
