@@ -29,9 +29,19 @@ bool GraphReplay::ReduceTokens() {
   return solver_.RunCycles();
 }
 
+GraphReplay::~GraphReplay() {
+  if (!restore_pending_) return;
+  for (const int slot : state_.x_positions) state_.working[slot] = state_.saved[slot];
+}
+
+void GraphReplay::WriteX(const Token& x) {
+  restore_pending_ = false;
+  for (const int slot : state_.x_positions) state_.working[slot] = x;
+}
+
 void GraphReplay::Restore() {
   if (replayed_) {
-    for (const int slot : state_.x_positions) state_.working[slot] = state_.saved[slot];
+    restore_pending_ = true;
   } else {
     state_.working.CopyFrom(state_.saved);
   }

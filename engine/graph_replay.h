@@ -21,6 +21,11 @@ class GraphReplay : private ReductionObserver {
       : solver_(solver), state_(state), tape_state_(enabled ? kUnrecorded : kOff) {}
   GraphReplay(const GraphReplay&) = delete;
   GraphReplay& operator=(const GraphReplay&) = delete;
+  // Leaves the working tokens as saved where Restore left that to the next x.
+  ~GraphReplay();
+
+  // Writes the current x into the x slots of the working tokens.
+  void WriteX(const Token& x);
 
   // Solves the working tokens, whose x slots hold the current x, leaving f(x) in ans; false
   // with the cycles' message in the answer. A fault inside a function's formula propagates.
@@ -30,7 +35,8 @@ class GraphReplay : private ReductionObserver {
   // reduce them), for a run that ends at this x; false with the cycles' message.
   bool ReduceTokens();
 
-  // The working tokens as saved, for the next x.
+  // The working tokens as saved, for the next x. After a replayed x only its x slots differ;
+  // the next WriteX overwrites them, so they are restored only if none comes.
   void Restore();
 
  private:
@@ -57,7 +63,8 @@ class GraphReplay : private ReductionObserver {
   Solver& solver_;
   EngineState& state_;
   TapeState tape_state_;
-  bool replayed_ = false;  // the current x was replayed
+  bool replayed_ = false;         // the current x was replayed
+  bool restore_pending_ = false;  // the x slots still hold the last x, for WriteX to replace
   std::vector<TapeOp> tape_;
   std::vector<int16_t> tape_args_;
   std::vector<long double> tape_values_;  // constants as recorded, results while replaying

@@ -122,7 +122,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   Token x_token;
   while (x < range.stop + range.inc) {
     x_token.SetNumber(x);  // spelled only if a message or step line needs the text
-    for (const int slot : engine.x_positions) engine.working[slot] = x_token;
+    replay.WriteX(x_token);
 
     if (reminder.Due()) {
       run.table.WriteSumAndArea();  // the user may look while asked

@@ -198,6 +198,23 @@ TEST(GraphReplay, LaterXExpressionsGiveTheSameOutcomeWithAndWithoutIt) {
   for (const char* expression : kLaterX) RunOverRanges(pair, expression, "later x");
 }
 
+// A reminder comes before the x is solved, with the x already written: a stop leaves that x in
+// the tokens, whether the x before it was replayed or not.
+TEST(GraphReplay, RemindersGiveTheSameOutcomeWithAndWithoutIt) {
+  for (const uint32_t step : {2500u, 5000u}) {
+    for (const bool go_on : {true, false}) {
+      Pair pair;
+      pair.on_clock = fuzzing::SteppingClock(step);
+      pair.off_clock = fuzzing::SteppingClock(step);
+      fuzzing::ScriptedHost host(go_on);
+      pair.Both([&](Calculator& calc) { calc.SetGraphHost(&host); });
+      for (const char* expression : {"3*x^2-2*x+1", "sin[x]*x^2+ln[x]", "rand[x]+x", "1/(x-7)"}) {
+        pair.SameOutcome(expression, "clock step " + std::to_string(step));
+      }
+    }
+  }
+}
+
 TEST(GraphReplay, CorpusGraphExpressionsGiveTheSameOutcomeWithAndWithoutIt) {
   std::ifstream in(std::string(QUORVEX_GOLDEN_DIR) + "/corpus.txt", std::ios::binary);
   Pair pair;
