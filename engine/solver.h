@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "engine/engine_state.h"
@@ -46,20 +45,17 @@ class GraphRunFn {
  public:
   GraphRunFn() = default;
   template <typename F>
-  requires(!std::is_same_v<std::remove_cvref_t<F>, GraphRunFn> &&
-           std::is_invocable_r_v<bool, F&, Solver&>)
-      GraphRunFn(F&& run)  // NOLINT(google-explicit-constructor): a lambda is passed as it is
-      : object_(const_cast<void*>(static_cast<const void*>(&run))),
-        call_([](void* object, Solver& solver) -> bool {
-          return (*static_cast<std::remove_reference_t<F>*>(object))(solver);
+  GraphRunFn(const F& run)  // NOLINT(google-explicit-constructor): a lambda is passed as it is
+      : object_(&run), call_([](const void* object, Solver& solver) -> bool {
+          return (*static_cast<const F*>(object))(solver);
         }) {}
 
   explicit operator bool() const { return call_ != nullptr; }
   bool operator()(Solver& solver) const { return call_(object_, solver); }
 
  private:
-  void* object_ = nullptr;
-  bool (*call_)(void*, Solver&) = nullptr;
+  const void* object_ = nullptr;
+  bool (*call_)(const void*, Solver&) = nullptr;
 };
 
 // The step-wise reduction of one expression over the engine state. Cycles run as a loop: each
