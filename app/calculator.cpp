@@ -77,10 +77,9 @@ SolveOutcome Calculator::Solve(std::string_view expression) {
 
 SolveOutcome Calculator::Solve(std::span<const std::string> expression_list, size_t selected) {
   SolveOutcome outcome;
-  SolveOutput output;
+  SolveDisplay output;
   const SolveSettings settings{general_, mask_, variables_};
   Solver solver(engine_, settings, output);
-  solver.BeginSolve();
   try {
     if (general_.logcheck && log_ == LogWriting::kOn) {
       WriteExpressionLog(dir_.File(kLogFile),
@@ -88,21 +87,15 @@ SolveOutcome Calculator::Solve(std::span<const std::string> expression_list, siz
     }
     const std::string_view expression =
         selected < expression_list.size() ? std::string_view(expression_list[selected]) : "";
-    switch (solver.Prepare(expression)) {
-      case PrepareResult::kFailed:
-        break;
-      case PrepareResult::kReduce:
-        outcome.succeeded = solver.RunCycles();
-        break;
-      case PrepareResult::kGraphRun: {
-        outcome.graph_run = true;
-        const GraphRunContext run{engine_, solver, output,        graph_,  general_, mask_,
-                                  chart_,  table_, graph_window_, *clock_, *host_};
-        outcome.succeeded = RunGraph(run, expression, outcome.graph_points);
-        if (outcome.succeeded) outcome.graph_formula = graph_window_.formula;
-        break;
-      }
-    }
+    const auto graph_run = [&](Solver& prepared) {
+      outcome.graph_run = true;
+      const GraphRunContext run{engine_, prepared, output,        graph_,  general_, mask_,
+                                chart_,  table_,   graph_window_, *clock_, *host_,   graph_replay_};
+      const bool completed = RunGraph(run, expression, outcome.graph_points);
+      if (completed) outcome.graph_formula = graph_window_.formula;
+      return completed;
+    };
+    outcome.succeeded = solver.Solve(expression, graph_run).succeeded;
   } catch (const std::exception& fault) {
     output.answer.clear();
     outcome.succeeded = false;

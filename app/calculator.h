@@ -87,6 +87,10 @@ class Calculator {
   void SetClock(Clock* clock) { clock_ = clock ? clock : &steady_clock_; }
   void SetGraphHost(GraphHost* host) { host_ = host ? host : &headless_host_; }
 
+  // Later x values of a graph run replay the reductions of the first; off, every x runs the
+  // reduction cycles. The outcome is the same either way, only the speed differs.
+  void SetGraphReplay(bool on) { graph_replay_ = on; }
+
   // What the last graph run left for the windows to show: the chart (series, axes, colours,
   // zoom), the value table and statistics window's boxes, and the graph window's formula line
   // and table button. The graph window may zoom the chart.
@@ -116,6 +120,7 @@ class Calculator {
   HeadlessGraphHost headless_host_;
   Clock* clock_ = &steady_clock_;
   GraphHost* host_ = &headless_host_;
+  bool graph_replay_ = true;
 };
 
 }  // namespace quorvex

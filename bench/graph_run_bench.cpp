@@ -20,9 +20,10 @@ void SetPerX(benchmark::State& state, int64_t xs) {
 }
 
 // x = 1 to range(0) in steps of 1.
-void BM_GraphRun(benchmark::State& state, const char* expression, bool table) {
+void BM_GraphRun(benchmark::State& state, const char* expression, bool table, bool replay = true) {
   quorvex::Calculator calculator(".", quorvex::LogWriting::kOff);
   calculator.general().tscheck = table;
+  calculator.SetGraphReplay(replay);
   calculator.graph().stop = std::to_string(state.range(0));
   for (auto _ : state) {
     quorvex::SolveOutcome outcome = calculator.Solve(expression);
@@ -41,6 +42,13 @@ BENCHMARK_CAPTURE(BM_GraphRun, MixedTableOn, kMixed, true)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GraphRun, PolynomialTableOff, kPolynomial, false)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+// Every x through the reduction cycles: what the replay saves.
+BENCHMARK_CAPTURE(BM_GraphRun, MixedTableOffWithoutReplay, kMixed, false, false)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GraphRun, PolynomialTableOffWithoutReplay, kPolynomial, false, false)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 

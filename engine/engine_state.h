@@ -16,7 +16,6 @@ struct EngineState {
   bool group_changed = false;
   int step_count = 0;
   int last_cycle_count = 0;
-  int splice_base = 0;
   std::vector<int> x_positions;  // slots of working holding x; a graph run when not empty
   RandomGenerators random;
 };

@@ -1,9 +1,10 @@
+#include "engine/function_call.h"
+
 #include <algorithm>
 #include <array>
 
 #include "common/number_text.h"
 #include "engine/messages.h"
-#include "engine/solver.h"
 #include "library/function_table.h"
 
 namespace quorvex {
@@ -18,16 +19,41 @@ int ClosingBracket(const TokenList& tokens, int from) {
   return i;
 }
 
+// Replaces the name by the result of the call at group_start and removes the brackets.
+std::optional<std::string> ApplyFunction(EngineState& state, ReductionObserver* observer,
+                                         const FunctionRow& row, int param_count) {
+  TokenList& tokens = state.working;
+  const int open = state.group_start;
+  // A call fits the list, so it has at most 499 values.
+  std::array<long double, TokenList::kCapacity / 2> values;
+  if (param_count > static_cast<int>(values.size())) {
+    return std::string(messages::kInvalidFunctionExpression);
+  }
+  for (int j = 1; j <= param_count; ++j) {
+    const int slot = open + 2 * j - 1;
+    const auto value = slot < tokens.count ? tokens[slot].Number() : std::nullopt;
+    if (!value) return std::string(messages::kInvalidFunctionExpression);
+    values[j - 1] = *value;
+  }
+  const long double result = row.impl(FunctionArgs{values.data(), param_count, state.random});
+  state.ans = result;
+  const int close = ClosingBracket(tokens, open + 1);
+  const int removed = std::min(close, tokens.count - 1) - open + 1;
+  if (observer != nullptr) observer->Reduced({Reduction::kCall, open, param_count, removed, &row});
+  tokens[open - 1].SetNumber(result);
+  tokens.Remove(open, removed);
+  return std::nullopt;
+}
+
 }  // namespace
 
-bool Solver::EvaluateCall() {
-  if (state_.group_changed && StepsWanted()) RecordStep();
-  const TokenList& tokens = state_.working;
-  int open = state_.group_start;
+std::optional<std::string> EvaluateCall(EngineState& state, ReductionObserver* observer) {
+  const TokenList& tokens = state.working;
+  int open = state.group_start;
   while (open >= 0 && !IsToken(tokens[open], '[')) --open;
   // A "[" that opens the list has no slot for a name.
-  if (open <= 0) return Fail(messages::kNoFunctionName);
-  state_.group_start = open;
+  if (open <= 0) return std::string(messages::kNoFunctionName);
+  state.group_start = open;
 
   const int close = ClosingBracket(tokens, open + 1);
   int param_count = 1;
@@ -36,40 +62,11 @@ bool Solver::EvaluateCall() {
   }
   const Token& name = tokens[open - 1];
   const FunctionRow* row = name.Function();
-  if (row == nullptr) return Fail(messages::NotAFunction(name.text()));
+  if (row == nullptr) return messages::NotAFunction(name.text());
   if (row->param_count != 0 && row->param_count != param_count) {
-    return Fail(messages::WrongParameterCount(name.text(), row->param_count, param_count));
+    return messages::WrongParameterCount(name.text(), row->param_count, param_count);
   }
-  return ApplyFunction(*row, param_count);
-}
-
-bool Solver::ApplyFunction(const FunctionRow& row, int param_count) {
-  TokenList& tokens = state_.working;
-  const int open = state_.group_start;
-  // A call fits the list, so it has at most 499 values.
-  std::array<long double, TokenList::kCapacity / 2> values;
-  if (param_count > static_cast<int>(values.size())) {
-    return Fail(messages::kInvalidFunctionExpression);
-  }
-  for (int j = 1; j <= param_count; ++j) {
-    const int slot = open + 2 * j - 1;
-    const auto value = slot < tokens.count ? tokens[slot].Number() : std::nullopt;
-    if (!value) return Fail(messages::kInvalidFunctionExpression);
-    values[j - 1] = *value;
-  }
-  if (recording_) {
-    const int16_t first_arg = static_cast<int16_t>(tape_args_.size());
-    for (int j = 1; j <= param_count; ++j) tape_args_.push_back(slot_of_[open + 2 * j - 1]);
-    const int16_t out = NewSlot(0);
-    Record(TapeOp::kCall, out, first_arg, param_count, &row);
-    slot_of_[open - 1] = out;
-  }
-  const long double result = row.impl(FunctionArgs{values.data(), param_count, state_.random});
-  state_.ans = result;
-  tokens[open - 1].SetNumber(result);
-  const int close = ClosingBracket(tokens, open + 1);
-  RemoveTokens(open, std::min(close, tokens.count - 1) - open + 1);
-  return true;
+  return ApplyFunction(state, observer, *row, param_count);
 }
 
 }  // namespace quorvex

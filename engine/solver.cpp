@@ -5,7 +5,9 @@
 #include "common/checked_float.h"
 #include "common/number_text.h"
 #include "engine/answer_format.h"
+#include "engine/function_call.h"
 #include "engine/messages.h"
+#include "engine/substitution.h"
 #include "engine/tokenizer.h"
 #include "library/function_table.h"
 
@@ -46,7 +48,6 @@ long double Power(long double base, long double exponent) {
 void Solver::BeginSolve() {
   state_.step_count = 0;
   state_.last_cycle_count = 0;
-  state_.splice_base = 0;
   out_.steps.clear();
   out_.answer.clear();
   out_.bits.clear();
@@ -62,29 +63,31 @@ bool Solver::StepsWanted() const {
   return state_.x_positions.empty() && settings_.general.solcheck;
 }
 
-PrepareResult Solver::Prepare(std::string_view expression) {
+SolveResult Solver::Solve(std::string_view expression, GraphRunFn graph_run) {
+  BeginSolve();
+  if (!Tokenized(expression) || !CheckBrackets() || !Substituted()) return {};
+  if (state_.x_positions.empty()) return {SolveKind::kReduce, RunCycles()};
+  return {SolveKind::kGraphRun, graph_run && graph_run(*this)};
+}
+
+bool Solver::Tokenized(std::string_view expression) {
   state_.x_positions.clear();
-  if (expression.size() > kMaxExpressionLength) {
-    Fail(messages::kTooLong);
-    return PrepareResult::kFailed;
-  }
-  if (auto failure = Tokenize(expression, 0, state_.saved)) {
-    Fail(*failure);
-    return PrepareResult::kFailed;
-  }
+  if (expression.size() > kMaxExpressionLength) return Fail(messages::kTooLong);
+  if (auto failure = Tokenize(expression, 0, state_.saved)) return Fail(*failure);
   state_.working.CopyFrom(state_.saved);
-  if (state_.working.count == 0) {
-    Fail(messages::kNothingToEvaluate);
-    return PrepareResult::kFailed;
-  }
-  if (!CheckBrackets()) return PrepareResult::kFailed;
-  return state_.x_positions.empty() ? PrepareResult::kReduce : PrepareResult::kGraphRun;
+  if (state_.working.count == 0) return Fail(messages::kNothingToEvaluate);
+  return true;
+}
+
+bool Solver::Substituted() {
+  if (auto failure = SubstituteSymbols(state_, settings_.variables)) return Fail(*failure);
+  return true;
 }
 
 bool Solver::CheckBrackets() {
   if (!Balanced(state_.working, '(', ')')) return Fail(messages::kRoundUnbalanced);
   if (!Balanced(state_.working, '[', ']')) return Fail(messages::kSquareUnbalanced);
-  return SubstituteSymbols();
+  return true;
 }
 
 bool Solver::RunCycles() {
@@ -111,12 +114,18 @@ bool Solver::RunCycles() {
       }
       return true;
     }
-    if (square && !EvaluateCall()) return false;
+    if (square) {
+      if (state_.group_changed && StepsWanted()) RecordStep();
+      if (auto failure = EvaluateCall(state_, observer_)) return Fail(*failure);
+    }
   }
 }
 
 void Solver::RecordStep() {
-  std::string& line = out_.steps.emplace_back("Step ");
+  if (out_.steps.empty()) out_.steps.reserve(8);
+  std::string& line = out_.steps.emplace_back();
+  line.reserve(64);  // one allocation for most lines
+  line += "Step ";
   line += std::to_string(state_.step_count + 1);
   line += ": ";
   state_.working.AppendJoined(line);
@@ -129,8 +138,8 @@ void Solver::RemoveRedundantParentheses() {
   while (i < tokens.count) {
     if (i + 2 < tokens.count && IsToken(tokens[i], '(') && IsToken(tokens[i + 2], ')')) {
       tokens[i] = std::move(tokens[i + 1]);
-      if (recording_) slot_of_[i] = slot_of_[i + 1];
-      RemoveTokens(i + 1, 2);
+      Tell({Reduction::kUnwrap, i});
+      tokens.Remove(i + 1, 2);
     } else {
       ++i;
     }
@@ -193,16 +202,12 @@ bool Solver::ReduceStretch() {
       } catch (const FloatFault&) {
         return Fail(messages::OperatorNaN(op.text()));
       }
-      if (recording_) {
+      if (observer_ != nullptr) {
         const char c = op.Single();
-        const TapeOp::Kind kind =
-            c == '^' ? TapeOp::kPower : (c == '*' ? TapeOp::kMul : TapeOp::kDiv);
-        const int16_t out = NewSlot(0);
-        Record(kind, out, slot_of_[k - 1], slot_of_[k + 1]);
-        slot_of_[k - 1] = out;
+        Tell({c == '^' ? Reduction::kPower : (c == '*' ? Reduction::kMul : Reduction::kDiv), k});
       }
       tokens[k - 1].SetNumber(result);
-      RemoveTokens(k, 2);
+      tokens.Remove(k, 2);
     }
     return true;
   };
@@ -225,18 +230,14 @@ bool Solver::ReduceStretch() {
     // A lone operand, as in sin[x]: written back as it is. Apart from the loop below, the
     // value never has to be spilled around a call.
     state_.ans = *first_value;
-    if (recording_) {
-      const int16_t out = NewSlot(0);
-      Record(TapeOp::kLone, out, slot_of_[first], 0);
-      slot_of_[first] = out;
-    }
+    Tell({Reduction::kLone, first});
     tokens[first].SetNumber(*first_value);
     return true;
   }
 
   // The sum runs in a local; ans follows it at every end.
   long double sum = *first_value;
-  if (recording_) Record(TapeOp::kSumBegin, 0, slot_of_[first], 0);
+  Tell({Reduction::kSumBegin, first});
   while (k < tokens.count - 1) {
     const Token& op = tokens[k];
     if (EndsStretch(op)) break;
@@ -254,24 +255,13 @@ bool Solver::ReduceStretch() {
       state_.ans = sum;
       return Fail(messages::OperatorNaN(op.text()));
     }
-    if (recording_) Record(plus ? TapeOp::kAdd : TapeOp::kSub, 0, 0, slot_of_[k + 1]);
-    RemoveTokens(k, 2);
+    Tell({plus ? Reduction::kAdd : Reduction::kSub, k});
+    tokens.Remove(k, 2);
   }
   state_.ans = sum;
-  if (recording_) {
-    const int16_t out = NewSlot(0);
-    Record(TapeOp::kSumEnd, out, 0, 0);
-    slot_of_[first] = out;
-  }
+  Tell({Reduction::kSumEnd, first});
   tokens[first].SetNumber(sum);
   return true;
-}
-
-void Solver::RemoveTokens(int first, int n) {
-  if (recording_) {
-    for (int i = first; n > 0 && i + n < state_.working.count; ++i) slot_of_[i] = slot_of_[i + n];
-  }
-  state_.working.Remove(first, n);
 }
 
 }  // namespace quorvex

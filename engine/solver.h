@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "engine/reduction.h"
 #include "settings/general_settings.h"
 #include "settings/mask_settings.h"
 #include "settings/variable_store.h"
@@ -20,15 +19,44 @@ struct SolveSettings {
   const VariableStore& variables;
 };
 
-// What a solve writes: the solution lines, the answer box and status panel 0.
-struct SolveOutput {
+// What a solve shows: the solution lines, the answer box and status panel 0.
+struct SolveDisplay {
   std::vector<std::string> steps;
   std::string answer;
   std::string bits;        // empty until an answer is formatted
   bool formatted = false;  // FormatAnswer ran
 };
 
-enum class PrepareResult { kFailed, kReduce, kGraphRun };
+// What a solve became. kFailed: it ended before any reduction (tokens, brackets, symbols).
+enum class SolveKind { kFailed, kReduce, kGraphRun };
+
+struct SolveResult {
+  SolveKind kind = SolveKind::kFailed;
+  bool succeeded = false;  // the failure's message is in the answer
+};
+
+class Solver;
+
+// The graph run of an expression holding x, given the solver whose working and saved tokens
+// hold the substituted expression and whose x positions are recorded; says whether it completed.
+// A reference to the caller's callable, valid for the call it is passed to: a solve allocates
+// nothing for it.
+class GraphRunFn {
+ public:
+  GraphRunFn() = default;
+  template <typename F>
+  GraphRunFn(const F& run)  // NOLINT(google-explicit-constructor): a lambda is passed as it is
+      : object_(&run), call_([](const void* object, Solver& solver) -> bool {
+          return (*static_cast<const F*>(object))(solver);
+        }) {}
+
+  explicit operator bool() const { return call_ != nullptr; }
+  bool operator()(Solver& solver) const { return call_(object_, solver); }
+
+ private:
+  const void* object_ = nullptr;
+  bool (*call_)(const void*, Solver&) = nullptr;
+};
 
 // The step-wise reduction of one expression over the engine state. Cycles run as a loop: each
 // one records a step line, removes redundant parentheses, picks the innermost group and
@@ -36,77 +64,44 @@ enum class PrepareResult { kFailed, kReduce, kGraphRun };
 // answer and returns false; faults inside a function's formula throw UntrappedFault.
 class Solver {
  public:
-  Solver(EngineState& state, const SolveSettings& settings, SolveOutput& output)
+  Solver(EngineState& state, const SolveSettings& settings, SolveDisplay& output)
       : state_(state), settings_(settings), out_(output) {}
 
-  // Resets the per-solve counters and empties the output.
-  void BeginSolve();
+  // The one way to start a solve: resets the per-solve counters and the display, tokenizes,
+  // checks the brackets and substitutes the symbols; then reduces the list, or, when it holds
+  // x, hands it to graph_run (none: the solve fails without a message).
+  SolveResult Solve(std::string_view expression, GraphRunFn graph_run = {});
 
-  // Tokenizes the expression, checks the brackets and substitutes the symbols; says whether
-  // the list is to be reduced or calculated over x.
-  PrepareResult Prepare(std::string_view expression);
-
-  // The reduction cycles up to one number (and, with no x, the formatted answer).
+  // The reduction cycles up to one number (and, with no x, the formatted answer); the graph
+  // run's solve of one x.
   bool RunCycles();
 
-  // Replaces constants, ans and variables; records the x positions.
-  bool SubstituteSymbols();
-
-  // RunCycles for the current x of a graph run. The token structure is the same for every x,
-  // so the cycles of the first x are recorded as operations on values and later x values
-  // replay them without touching the tokens; replayed says so. Whatever the replay cannot
-  // finish as the cycles would (a fault, a NaN, a rounding without a number) runs the cycles
-  // instead, from the tokens it left untouched.
-  bool RunGraphCycles(bool& replayed);
+  // Tells observer of every reduction from now on; nullptr stops it.
+  void SetObserver(ReductionObserver* observer) { observer_ = observer; }
 
  private:
-  // One operation of a recorded graph-run cycle on value slots; slot 0 holds x.
-  struct TapeOp {
-    enum Kind : uint8_t { kPower, kMul, kDiv, kSumBegin, kAdd, kSub, kSumEnd, kLone, kCall };
-    Kind kind;
-    int16_t out = 0;  // the slot written, where the operation writes one
-    int16_t a = 0;    // left operand; for kCall the first argument in tape_args_
-    int16_t b = 0;    // right operand; for kCall the argument count
-    const FunctionRow* row = nullptr;
-  };
-  enum class TapeState : uint8_t { kUnrecorded, kReady, kOff };
-
-  bool Replay();
-  int16_t NewSlot(long double value);
-  void Record(TapeOp::Kind kind, int out, int a, int b, const FunctionRow* row = nullptr);
-  // tokens.Remove, with the recorded slots following the tokens.
-  void RemoveTokens(int first, int n);
-
+  void BeginSolve();
+  // Tokenizes the expression into the working tokens; false when the solve ends there.
+  bool Tokenized(std::string_view expression);
   bool CheckBrackets();
-  bool SpliceVariable(int slot, int line);
-  void RecordXPositions();
+  bool Substituted();
   void RecordStep();
   void RemoveRedundantParentheses();
   // -1: no bracket left, otherwise the slot of the chosen bracket; square tells its kind.
   int FindInnermostGroup(bool& square) const;
   bool ReduceGroup();
   bool ReduceStretch();
-  bool EvaluateCall();
-  bool ApplyFunction(const struct FunctionRow& row, int param_count);
   bool Fail(std::string_view message);
   bool StepsWanted() const;
+  void Tell(const Reduction& reduction) {
+    if (observer_ != nullptr) observer_->Reduced(reduction);
+  }
 
   EngineState& state_;
   const SolveSettings& settings_;
-  SolveOutput& out_;
+  SolveDisplay& out_;
 
-  TapeState tape_state_ = TapeState::kUnrecorded;
-  bool recording_ = false;
-  std::vector<TapeOp> tape_;
-  std::vector<int16_t> tape_args_;
-  std::vector<long double> tape_values_;  // constants as recorded, results while replaying
-  std::vector<long double> call_values_;
-  // What the recorded x left in the state, for a replay to leave the same.
-  int tape_group_start_ = -1;
-  bool tape_group_changed_ = false;
-  int tape_last_cycle_count_ = 0;
-  // While recording: the value slot of each token, -1 for one that holds no number.
-  std::array<int16_t, TokenList::kCapacity> slot_of_{};
+  ReductionObserver* observer_ = nullptr;
 };
 
 }  // namespace quorvex

@@ -92,7 +92,15 @@ std::string TokenList::Joined() const {
 }
 
 void TokenList::AppendJoined(std::string& line) const {
-  for (int i = 0; i < count; ++i) line += slots[i].View();
+  for (int i = 0; i < count; ++i) {
+    // Most tokens are one character: no general append for them.
+    const std::string_view text = slots[i].View();
+    if (text.size() == 1) {
+      line.push_back(text.front());
+    } else {
+      line.append(text);
+    }
+  }
 }
 
 }  // namespace quorvex

@@ -8,6 +8,7 @@
 #include "common/checked_float.h"
 #include "common/format_pattern.h"
 #include "common/number_text.h"
+#include "engine/graph_replay.h"
 #include "graph/graph_options.h"
 #include "graph/messages.h"
 
@@ -57,6 +58,51 @@ bool WithinStop(long double x, const RunRange& range, long double additions) {
 // counts only a stop can end.
 constexpr long double kMaxReserved = 1 << 24;
 
+// When the reminder is due, reading the clock only as often as it can have moved: after a read
+// that found it where the previous one did, the next read waits twice as many x values (up to
+// kMaxStride); one that found it more than 1 ms on halves the wait. A clock that moves at every
+// read or by 1 ms per x is read for every x, as are slow solves.
+class ReminderCheck {
+ public:
+  ReminderCheck(Clock& clock, uint32_t reminder_tick, uint32_t interval)
+      : clock_(clock),
+        reminder_tick_(reminder_tick),
+        last_read_(reminder_tick),
+        interval_(interval) {}
+
+  bool Due() {
+    if (--until_read_ > 0) return false;
+    const uint32_t now = clock_.TickCount();
+    const uint32_t moved = now - last_read_;
+    last_read_ = now;
+    if (first_read_) {
+      first_read_ = false;  // no x was solved since the run began: the clock tells nothing
+    } else if (moved == 0) {
+      stride_ = std::min(stride_ * 2, kMaxStride);
+    } else if (moved > 1) {
+      stride_ = std::max(stride_ / 2, 1);
+    }
+    until_read_ = stride_;
+    return static_cast<uint32_t>(now - reminder_tick_) >= interval_;
+  }
+
+  // The user answered Continue at tick.
+  void Restart(uint32_t tick) {
+    reminder_tick_ = tick;
+    last_read_ = tick;
+  }
+
+ private:
+  static constexpr int kMaxStride = 64;
+  Clock& clock_;
+  uint32_t reminder_tick_;
+  uint32_t last_read_;
+  uint32_t interval_;
+  int stride_ = 1;
+  int until_read_ = 1;
+  bool first_read_ = true;
+};
+
 bool OutsideDouble(long double value) {
   return std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max());
 }
@@ -70,7 +116,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   };
 
   const uint32_t start_tick = run.clock.TickCount();
-  uint32_t reminder_tick = run.clock.TickCount();
+  ReminderCheck reminder(run.clock, run.clock.TickCount(), run.host.ReminderInterval());
   long double paused_ms = 0;  // waiting for the user is no calculation time
 
   RunRange range;
@@ -93,31 +139,27 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
   EngineState& engine = run.engine;
   const ChartSeries& series = run.chart.line();
   const bool tscheck = run.general.tscheck;
+  GraphReplay replay(run.solver, engine, run.replay);
   long double x = range.start;
   long double additions = 0;
-  const uint32_t reminder_interval = run.host.ReminderInterval();
   Token x_token;
   while (WithinStop(x, range, additions)) {
     x_token.SetNumber(x);  // spelled only if a message or step line needs the text
-    for (const int slot : engine.x_positions) engine.working[slot] = x_token;
+    replay.WriteX(x_token);
 
-    if (static_cast<uint32_t>(run.clock.TickCount() - reminder_tick) >= reminder_interval) {
+    if (reminder.Due()) {
       run.table.WriteSumAndArea();  // the user may look while asked
       const uint32_t pause_start = run.clock.TickCount();
       if (!run.host.ConfirmLongRun()) return fail(graph_messages::kCanceled);
-      reminder_tick = run.clock.TickCount();
+      reminder.Restart(run.clock.TickCount());
       paused_ms += static_cast<uint32_t>(run.clock.TickCount() - pause_start);
     }
 
-    bool replayed = false;
-    if (!run.solver.RunGraphCycles(replayed)) return false;
+    if (!replay.Solve()) return false;
     const long double y = engine.ans;
     if (OutsideDouble(x) || OutsideDouble(y)) {
-      // The run ends with the tokens the cycles leave, which a replay did not reduce.
-      if (replayed) {
-        engine.last_cycle_count = 0;
-        if (!run.solver.RunCycles()) return false;
-      }
+      // The run ends with the tokens the cycles leave.
+      if (!replay.ReduceTokens()) return false;
       return fail(graph_messages::PointOutOfRange(FormatGeneral(x), FormatGeneral(y)));
     }
 
@@ -128,11 +170,7 @@ bool RunPoints(const GraphRunContext& run, std::string_view expression, size_t& 
       run.table.current_x = x;
       run.table.AddTableRow(y, series.PointCount(), run.mask);
     }
-    if (replayed) {
-      for (const int slot : engine.x_positions) engine.working[slot] = engine.saved[slot];
-    } else {
-      engine.working.CopyFrom(engine.saved);
-    }
+    replay.Restore();
     const size_t position = series.PointCount() + 1;
     run.host.SetGaugePosition(position > static_cast<size_t>(std::numeric_limits<int>::max())
                                   ? std::numeric_limits<int>::max()

@@ -26,7 +26,7 @@ struct GraphWindowState {
 struct GraphRunContext {
   EngineState& engine;
   Solver& solver;  // its RunCycles is one solve of the current x
-  SolveOutput& output;
+  SolveDisplay& output;
   const GraphSettings& graph;
   const GeneralSettings& general;  // tscheck
   const MaskSettings& mask;
@@ -35,6 +35,7 @@ struct GraphRunContext {
   GraphWindowState& window;
   Clock& clock;
   GraphHost& host;
+  bool replay = true;  // later x values replay the first one's reductions (same outcome)
 };
 
 // Calculates the expression for every x of the range in the settings: each x is written into

@@ -18,10 +18,6 @@ class EditItemDialog : public QDialog {
   // Shows the dialog modally with text in the edit box; the new text when Replace was pressed.
   std::optional<QString> Edit(const QString& text);
 
-  QLineEdit* edit() const { return edit_; }
-  QPushButton* replace() const { return replace_; }
-  QPushButton* cancel() const { return cancel_; }
-
  public Q_SLOTS:
   void editChange();
   void replaceClick();

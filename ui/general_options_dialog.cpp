@@ -47,7 +47,7 @@ QPushButton* MakeButton(const char* name, const char* caption, const char* hint)
 
 GeneralOptionsDialog::GeneralOptionsDialog(Calculator& calculator, Notifier& notifier,
                                            QWidget* parent)
-    : QDialog(parent), calculator_(calculator), notifier_(notifier) {
+    : SettingsDialog(parent), calculator_(calculator), notifier_(notifier) {
   setObjectName(QStringLiteral("TForm10"));
   setWindowTitle(QStringLiteral("General options"));
 
@@ -155,29 +155,20 @@ bool GeneralOptionsDialog::loadLogViewer() {
   return true;
 }
 
-void GeneralOptionsDialog::setVisible(bool visible) {
-  // Outside the dialog the record equals its file, so opening starts from the record.
-  if (visible && !isVisible()) showSettings(calculator_.general());
-  QDialog::setVisible(visible);
+void GeneralOptionsDialog::showRecord() { showSettings(calculator_.general()); }
+
+bool GeneralOptionsDialog::reloadRecord() {
+  return ReloadRecordFile(notifier_, &LoadGeneralSettings, calculator_.data_dir(), kGeneralFile,
+                          calculator_.general());
 }
 
-void GeneralOptionsDialog::done(int result) {
-  QDialog::done(result);
-  if (!ReloadRecordFile(notifier_, &LoadGeneralSettings, calculator_.data_dir(), kGeneralFile,
-                        calculator_.general())) {
-    Q_EMIT reloadFailed();
-  }
-  showSettings(calculator_.general());
-}
-
-void GeneralOptionsDialog::okClick() {
+bool GeneralOptionsDialog::saveEdited() {
   const GeneralSettings edited = editedSettings();
   if (!SaveRecordFile(notifier_, &SaveGeneralSettings, calculator_.data_dir(), kGeneralFile,
                       edited))
-    return;
+    return false;
   calculator_.general() = edited;
-  Q_EMIT applied();
-  accept();
+  return true;
 }
 
 void GeneralOptionsDialog::default2Click() {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/calculator.h"
 #include "app/seams.h"
+#include "ui/settings_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +14,7 @@ namespace quorvex {
 // The general options dialog (TForm10): the log viewer, the number system and the other
 // preferences. It edits a copy of the calculator's GeneralSettings; OK writes bin/general.ini,
 // and every close reloads the record and the controls from that file.
-class GeneralOptionsDialog : public QDialog {
+class GeneralOptionsDialog : public SettingsDialog {
   Q_OBJECT
 
  public:
@@ -25,17 +24,10 @@ class GeneralOptionsDialog : public QDialog {
   // log cannot be read. The main window calls it before showing the dialog.
   bool loadLogViewer();
 
-  void setVisible(bool visible) override;
-  void done(int result) override;
-
- Q_SIGNALS:
-  // OK saved new options: the main window refreshes panel 1, auto-completion and copysolmenu.
-  void applied();
-  // A data file could not be read back; the program must end.
-  void reloadFailed();
-
  private:
-  void okClick();
+  void showRecord() override;
+  bool saveEdited() override;
+  bool reloadRecord() override;
   void default2Click();
   void clearClick();
   void numbersysChange();

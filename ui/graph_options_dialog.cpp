@@ -108,7 +108,10 @@ std::optional<GraphColor> ChooseColorWithDialog(GraphColor current, QWidget* par
 
 GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifier,
                                        ColorChooser chooser, QWidget* parent)
-    : QDialog(parent), calculator_(calculator), notifier_(notifier), chooser_(std::move(chooser)) {
+    : SettingsDialog(parent),
+      calculator_(calculator),
+      notifier_(notifier),
+      chooser_(std::move(chooser)) {
   setObjectName(QStringLiteral("TForm7"));
   setWindowTitle(QStringLiteral("Graph options"));
 
@@ -241,27 +244,19 @@ GraphOptionsDialog::GraphOptionsDialog(Calculator& calculator, Notifier& notifie
   NameControls(this);
 }
 
-void GraphOptionsDialog::setVisible(bool visible) {
-  if (visible && !isVisible()) showSettings(calculator_.graph());
-  QDialog::setVisible(visible);
+void GraphOptionsDialog::showRecord() { showSettings(calculator_.graph()); }
+
+bool GraphOptionsDialog::reloadRecord() {
+  return ReloadRecordFile(notifier_, &LoadGraphSettings, calculator_.data_dir(), kGraphFile,
+                          calculator_.graph());
 }
 
-void GraphOptionsDialog::done(int result) {
-  QDialog::done(result);
-  if (!ReloadRecordFile(notifier_, &LoadGraphSettings, calculator_.data_dir(), kGraphFile,
-                        calculator_.graph())) {
-    Q_EMIT reloadFailed();
-  }
-  showSettings(calculator_.graph());
-}
-
-void GraphOptionsDialog::okClick() {
+bool GraphOptionsDialog::saveEdited() {
   const GraphSettings edited = editedSettings();
   if (!SaveRecordFile(notifier_, &SaveGraphSettings, calculator_.data_dir(), kGraphFile, edited))
-    return;
+    return false;
   calculator_.graph() = edited;
-  Q_EMIT applied();
-  accept();
+  return true;
 }
 
 void GraphOptionsDialog::default2Click() { showSettings(GraphSettings{}); }

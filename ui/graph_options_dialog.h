@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <optional>
@@ -8,6 +7,7 @@
 #include "app/calculator.h"
 #include "app/seams.h"
 #include "settings/graph_settings.h"
+#include "ui/settings_dialog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -25,27 +25,20 @@ std::optional<GraphColor> ChooseColorWithDialog(GraphColor current, QWidget* par
 
 // The graph options dialog (TForm7): x range, axis scaling and the chart's looks on three
 // pages. OK writes bin/graph.ini; every close reloads the record and the controls from it.
-class GraphOptionsDialog : public QDialog {
+class GraphOptionsDialog : public SettingsDialog {
   Q_OBJECT
 
  public:
   GraphOptionsDialog(Calculator& calculator, Notifier& notifier,
                      ColorChooser chooser = ChooseColorWithDialog, QWidget* parent = nullptr);
 
-  void setVisible(bool visible) override;
-  void done(int result) override;
-
- Q_SIGNALS:
-  // OK saved new options: the main window refreshes status panel 3.
-  void applied();
-  // bin/graph.ini could not be read back; the program must end.
-  void reloadFailed();
-
  private:
   // The four colour settings, in file order.
   enum Swatch { kGraph, kBack, kGrid, kPoint };
 
-  void okClick();
+  void showRecord() override;
+  bool saveEdited() override;
+  bool reloadRecord() override;
   void default2Click();
   void swatchClick(Swatch swatch);
   void xautocheckClick();

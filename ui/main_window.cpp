@@ -38,6 +38,7 @@
 #include "ui/main_menus.h"
 #include "ui/mask_options_dialog.h"
 #include "ui/qt_graph_host.h"
+#include "ui/reminder_dialog.h"
 #include "ui/simple_mode_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_panels.h"
@@ -248,7 +249,6 @@ void MainWindow::ShowSolveOutcome(const SolveOutcome& outcome) {
   answer()->setCursorPosition(0);
   if (outcome.bits) status_->SetText(0, ToQString(*outcome.bits));
   if (outcome.fault) notifier_.ShowErrorReport(*outcome.fault);
-  if (outcome.graph_run) Q_EMIT graphRunSolved();
 }
 
 void MainWindow::clearClick() {
@@ -380,7 +380,7 @@ void MainWindow::exitmenuClick() { close(); }
 void MainWindow::timerTimer() {
   // The long-operation reminder of a graph run keeps the gauge while it is up.
   const QWidget* active = QApplication::activeWindow();
-  const bool reminder_up = active != nullptr && active->objectName() == QLatin1String("TForm11");
+  const bool reminder_up = active != nullptr && active == graph_host_->reminder();
   if (bar()->isVisible() && !reminder_up) bar()->hide();
 }
 

@@ -120,10 +120,6 @@ class MainWindow : public QMainWindow {
   void timerTimer();
   void FormActivate();
 
- Q_SIGNALS:
-  // A solve of an expression in x ended; the graph window takes it from here.
-  void graphRunSolved();
-
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -39,7 +39,7 @@ QPushButton* MakeButton(const char* name, const char* caption, const char* hint)
 }  // namespace
 
 MaskOptionsDialog::MaskOptionsDialog(Calculator& calculator, Notifier& notifier, QWidget* parent)
-    : QDialog(parent), calculator_(calculator), notifier_(notifier) {
+    : SettingsDialog(parent), calculator_(calculator), notifier_(notifier) {
   setObjectName(QStringLiteral("TForm3"));
   setWindowTitle(QStringLiteral("Mask options"));
 
@@ -93,27 +93,19 @@ void MaskOptionsDialog::setSample(long double sample) {
   editChange();
 }
 
-void MaskOptionsDialog::setVisible(bool visible) {
-  if (visible && !isVisible()) showSettings(calculator_.mask());
-  QDialog::setVisible(visible);
+void MaskOptionsDialog::showRecord() { showSettings(calculator_.mask()); }
+
+bool MaskOptionsDialog::reloadRecord() {
+  return ReloadRecordFile(notifier_, &LoadMaskSettings, calculator_.data_dir(), kMaskFile,
+                          calculator_.mask());
 }
 
-void MaskOptionsDialog::done(int result) {
-  QDialog::done(result);
-  if (!ReloadRecordFile(notifier_, &LoadMaskSettings, calculator_.data_dir(), kMaskFile,
-                        calculator_.mask())) {
-    Q_EMIT reloadFailed();
-  }
-  showSettings(calculator_.mask());
-}
-
-void MaskOptionsDialog::okClick() {
+bool MaskOptionsDialog::saveEdited() {
   const MaskSettings edited = editedSettings();
   if (!SaveRecordFile(notifier_, &SaveMaskSettings, calculator_.data_dir(), kMaskFile, edited))
-    return;
+    return false;
   calculator_.mask() = edited;
-  Q_EMIT applied();
-  accept();
+  return true;
 }
 
 void MaskOptionsDialog::default2Click() { showSettings(MaskSettings{}); }

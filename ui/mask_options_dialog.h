@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/calculator.h"
 #include "app/seams.h"
+#include "ui/settings_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +11,7 @@ namespace quorvex {
 
 // The mask options dialog (TForm3): prefix, digit pattern and suffix with a live preview of a
 // sample answer. OK writes bin/mask.ini; every close reloads the record and the boxes from it.
-class MaskOptionsDialog : public QDialog {
+class MaskOptionsDialog : public SettingsDialog {
   Q_OBJECT
 
  public:
@@ -21,17 +20,10 @@ class MaskOptionsDialog : public QDialog {
   // The value the preview formats: the main window passes ans just before showing the dialog.
   void setSample(long double sample);
 
-  void setVisible(bool visible) override;
-  void done(int result) override;
-
- Q_SIGNALS:
-  // OK saved a new mask: the main window refreshes status panel 2.
-  void applied();
-  // bin/mask.ini could not be read back; the program must end.
-  void reloadFailed();
-
  private:
-  void okClick();
+  void showRecord() override;
+  bool saveEdited() override;
+  bool reloadRecord() override;
   void default2Click();
   void editChange();
 

@@ -14,16 +14,15 @@ struct SolveFixture {
   GeneralSettings general;
   MaskSettings mask;
   VariableStore variables;
-  SolveOutput output;
-  PrepareResult prepared = PrepareResult::kFailed;
+  SolveDisplay output;
+  SolveResult result;
 
   // Returns whether the whole solve succeeded.
   bool Solve(std::string_view expression) {
     const SolveSettings settings{general, mask, variables};
     Solver solver(*state, settings, output);
-    solver.BeginSolve();
-    prepared = solver.Prepare(expression);
-    return prepared == PrepareResult::kReduce && solver.RunCycles();
+    result = solver.Solve(expression);
+    return result.kind == SolveKind::kReduce && result.succeeded;
   }
 
   void Declare(std::string name, std::string assignment) {

@@ -80,7 +80,7 @@ TEST(Substitution, XMakesAGraphRunAndIsRecorded) {
   SolveFixture fixture;
   fixture.Declare("b", "1+1");
   EXPECT_FALSE(fixture.Solve("sin[x]*b"));
-  EXPECT_EQ(fixture.prepared, PrepareResult::kGraphRun);
+  EXPECT_EQ(fixture.result.kind, SolveKind::kGraphRun);
   EXPECT_EQ(fixture.state->x_positions, std::vector<int>{2});
   EXPECT_EQ(fixture.state->saved.Joined(), "sin[x]*1+1");
   EXPECT_TRUE(fixture.output.steps.empty());
@@ -90,7 +90,7 @@ TEST(Substitution, VariableHoldingXMakesAGraphRun) {
   SolveFixture fixture;
   fixture.Declare("f", "x^2");
   fixture.Solve("f+1");
-  EXPECT_EQ(fixture.prepared, PrepareResult::kGraphRun);
+  EXPECT_EQ(fixture.result.kind, SolveKind::kGraphRun);
   EXPECT_EQ(fixture.state->x_positions, std::vector<int>{0});
 }
 

@@ -21,8 +21,12 @@ constexpr const char* kEmptyRange =
 // A tick that moves only when the host says time passed.
 class FakeClock : public Clock {
  public:
-  uint32_t TickCount() override { return now; }
+  uint32_t TickCount() override {
+    ++reads;
+    return now;
+  }
   uint32_t now = 0;
+  int reads = 0;
 };
 
 // Records what the run asks of its windows. Each solved x takes calc_ms (the clock moves when
@@ -43,12 +47,15 @@ class RecordingHost : public GraphHost {
   void SetGaugePosition(int position) override {
     positions.push_back(position);
     clock_.now += calc_ms;
+    if (position == jump_at) clock_.now += jump_ms;
   }
   void ShowGauge() override { gauge_visible = true; }
   void ShowGraphWindow(std::string_view answer) override { windows.emplace_back(answer); }
 
   uint32_t calc_ms = 0;
   uint32_t wait_ms = 0;
+  int jump_at = -1;  // the gauge position at which the clock moves by jump_ms at once
+  uint32_t jump_ms = 0;
   std::deque<bool> answers;  // Continue (true) or Stop, in order; Continue when empty
   int reminders = 0;
   int gauge_maximum = -1;
@@ -67,7 +74,7 @@ struct GraphRunFixture {
   MaskSettings mask;
   VariableStore variables;
   GraphSettings graph;
-  SolveOutput output;
+  SolveDisplay output;
   ChartModel chart;
   ValueTable table;
   GraphWindowState window;
@@ -78,14 +85,13 @@ struct GraphRunFixture {
   bool Run(std::string_view expression) {
     const SolveSettings settings{general, mask, variables};
     Solver solver(*engine, settings, output);
-    solver.BeginSolve();
-    if (solver.Prepare(expression) != PrepareResult::kGraphRun) {
-      ADD_FAILURE() << "not a graph run: " << output.answer;
-      return false;
-    }
-    const GraphRunContext run{*engine, solver, output, graph, general, mask,
-                              chart,   table,  window, clock, host};
-    return RunGraph(run, expression, points);
+    const SolveResult result = solver.Solve(expression, [&](Solver& prepared) {
+      const GraphRunContext run{*engine, prepared, output, graph, general, mask,
+                                chart,   table,    window, clock, host};
+      return RunGraph(run, expression, points);
+    });
+    if (result.kind != SolveKind::kGraphRun) ADD_FAILURE() << "not a graph run: " << output.answer;
+    return result.succeeded;
   }
 
   std::vector<double> Xs() const {
@@ -246,6 +252,22 @@ TEST(RunGraph, StopAtTheReminderKeepsThePointsSoFar) {
   EXPECT_TRUE(f.host.windows.empty());
 }
 
+// A run faster than the clock's tick reads it seldom, yet the reminder comes within a few dozen
+// x values once 10 seconds have passed.
+TEST(RunGraph, AFastRunReadsTheClockSeldomAndStillReminds) {
+  GraphRunFixture f;
+  f.graph.stop = "5000";
+  f.host.jump_at = 1001;  // after the 1000th point
+  f.host.jump_ms = 10000;
+  f.host.answers = {false};
+  EXPECT_FALSE(f.Run("x*2"));
+  EXPECT_EQ(f.output.answer, "Operation was canceled");
+  EXPECT_EQ(f.host.reminders, 1);
+  EXPECT_GE(f.points, 1000u);
+  EXPECT_LE(f.points, 1064u);
+  EXPECT_LT(f.clock.reads, 100);
+}
+
 TEST(RunGraph, EveryXSlotGetsTheSameText) {
   GraphRunFixture f;
   f.graph.start = "0,5";
@@ -354,14 +376,15 @@ TEST(RunGraph, EveryEndLeavesTheSumAndAreaOfThePointsSoFar) {
     host.answers = row.answers;
     const SolveSettings settings{f.general, f.mask, f.variables};
     Solver solver(*f.engine, settings, f.output);
-    solver.BeginSolve();
-    ASSERT_EQ(solver.Prepare(row.expression), PrepareResult::kGraphRun);
-    const GraphRunContext run{*f.engine, solver,  f.output, f.graph, f.general, f.mask,
-                              f.chart,   f.table, f.window, f.clock, host};
+    const auto graph_run = [&](Solver& prepared) {
+      const GraphRunContext run{*f.engine, prepared, f.output, f.graph, f.general, f.mask,
+                                f.chart,   f.table,  f.window, f.clock, host};
+      return RunGraph(run, row.expression, f.points);
+    };
     if (row.throws) {
-      EXPECT_THROW(RunGraph(run, row.expression, f.points), UntrappedFault);
+      EXPECT_THROW(solver.Solve(row.expression, graph_run), UntrappedFault);
     } else {
-      RunGraph(run, row.expression, f.points);
+      EXPECT_EQ(solver.Solve(row.expression, graph_run).kind, SolveKind::kGraphRun);
     }
     EXPECT_EQ(f.table.sum, row.sum);
     EXPECT_EQ(f.table.area, row.area);
