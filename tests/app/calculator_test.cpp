@@ -234,30 +234,38 @@ TEST(CalculatorGraphRun, CompletesThroughTheHostAndLeavesItsStateForTheWindows) 
   EXPECT_EQ(g.calculator.Solve("ans+1").answer, "= 22");
 }
 
-TEST(CalculatorGraphRun, FailuresAreReportedWithThePointsSoFar) {
-  const struct {
-    const char* name;
-    const char* expression;
-    std::string answer;
-    std::optional<std::string> fault;
-    size_t points;
-  } rows[] = {
-      {"EngineMessage", "1/(x-5)", "Error syntax, position before or after (/) is NaN",
-       std::nullopt, 4},
-      {"FaultInsideAFormula", "rec[x-3]", "", "Floating point division by zero", 2},
-  };
-  for (const auto& row : rows) {
-    GraphCalculator g;
-    const SolveOutcome outcome = g.calculator.Solve(row.expression);
-    EXPECT_TRUE(outcome.graph_run) << row.name;
-    EXPECT_FALSE(outcome.succeeded) << row.name;
-    EXPECT_EQ(outcome.answer, row.answer) << row.name;
-    EXPECT_EQ(outcome.fault, row.fault) << row.name;
-    EXPECT_EQ(outcome.graph_points, row.points) << row.name;
-    EXPECT_FALSE(outcome.graph_formula.has_value()) << row.name;
-    EXPECT_TRUE(g.host.windows.empty()) << row.name;
-  }
+struct GraphFailureRow {
+  const char* name;
+  const char* expression;
+  std::string answer;
+  std::optional<std::string> fault;
+  size_t points;
+};
+
+class CalculatorGraphFailure : public testing::TestWithParam<GraphFailureRow> {};
+
+TEST_P(CalculatorGraphFailure, IsReportedWithThePointsSoFar) {
+  const GraphFailureRow& row = GetParam();
+  GraphCalculator g;
+  SolveOutcome outcome;
+  ASSERT_NO_THROW(outcome = g.calculator.Solve(row.expression));
+  EXPECT_TRUE(outcome.graph_run);
+  EXPECT_FALSE(outcome.succeeded);
+  EXPECT_EQ(outcome.answer, row.answer);
+  EXPECT_EQ(outcome.fault, row.fault);
+  EXPECT_EQ(outcome.graph_points, row.points);
+  EXPECT_FALSE(outcome.graph_formula.has_value());
+  EXPECT_TRUE(g.host.windows.empty());
 }
+
+const GraphFailureRow kGraphFailureRows[] = {
+    {"EngineMessage", "1/(x-5)", "Error syntax, position before or after (/) is NaN", std::nullopt,
+     4},
+    {"FaultInsideAFormula", "rec[x-3]", "", "Floating point division by zero", 2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CalculatorGraphFailure, testing::ValuesIn(kGraphFailureRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalculatorGraphRun, WithoutSeamsRunsHeadless) {
   TempWorkdir dir;

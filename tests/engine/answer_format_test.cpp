@@ -70,35 +70,64 @@ TEST(NumberSystem, TwosComplementIsShortestWithTopOne) {
 }
 
 struct BitCase {
+  const char* name;
   long double value;
   const char* bits;
 };
 
-TEST(BitCount, Table) {
-  const BitCase cases[] = {
-      {0, "0 bit"},     {0.5L, "0 bit"}, {1, "0 bit"},
-      {2, "1 bit"},     {3, "2 bit"},    {4, "2 bit"},
-      {-4, "2 bit"},    {5, "3 bit"},    {8, "3 bit"},
-      {1000, "10 bit"}, {2.5L, "2 bit"}, {std::numeric_limits<long double>::infinity(), "INF bit"}};
-  for (const BitCase& c : cases) EXPECT_EQ(BitCountText(c.value), c.bits) << double(c.value);
+class BitCount : public testing::TestWithParam<BitCase> {};
+
+TEST_P(BitCount, Text) {
+  const BitCase& c = GetParam();
+  EXPECT_EQ(BitCountText(c.value), c.bits) << double(c.value);
 }
 
-TEST(Scientific, Table) {
-  const struct {
-    long double value;
-    const char* text;
-  } cases[] = {{12345, "1,2345*10^4"},
-               {-250, "-2,5*10^2"},
-               {0.05L, "5*10^-2"},
-               {10, "10*10^0"},
-               {100, "10*10^1"},
-               {1000, "10*10^2"},
-               {1, "1*10^0"},
-               {0, "0*10^0"},
-               {std::numeric_limits<long double>::infinity(), "INF"},
-               {std::numeric_limits<long double>::quiet_NaN(), "NAN"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatScientific(c.value), c.text) << double(c.value);
+const BitCase kBitCases[] = {
+    {"ZeroHasNoBits", 0, "0 bit"},
+    {"HalfHasNoBits", 0.5L, "0 bit"},
+    {"OneHasNoBits", 1, "0 bit"},
+    {"TwoHasOneBit", 2, "1 bit"},
+    {"ThreeHasTwoBits", 3, "2 bit"},
+    {"FourHasTwoBits", 4, "2 bit"},
+    {"MinusFourCountsAsFour", -4, "2 bit"},
+    {"FiveHasThreeBits", 5, "3 bit"},
+    {"EightHasThreeBits", 8, "3 bit"},
+    {"ThousandHasTenBits", 1000, "10 bit"},
+    {"FractionCountsLikeItsWholePart", 2.5L, "2 bit"},
+    {"InfinityWritesINF", std::numeric_limits<long double>::infinity(), "INF bit"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, BitCount, testing::ValuesIn(kBitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ScientificCase {
+  const char* name;
+  long double value;
+  const char* text;
+};
+
+class Scientific : public testing::TestWithParam<ScientificCase> {};
+
+TEST_P(Scientific, Text) {
+  const ScientificCase& c = GetParam();
+  EXPECT_EQ(FormatScientific(c.value), c.text) << double(c.value);
 }
+
+const ScientificCase kScientificCases[] = {
+    {"MantissaWithDecimals", 12345, "1,2345*10^4"},
+    {"NegativeKeepsItsSign", -250, "-2,5*10^2"},
+    {"NegativeExponent", 0.05L, "5*10^-2"},
+    {"TenStaysTenToTheZero", 10, "10*10^0"},
+    {"HundredIsTenToTheOne", 100, "10*10^1"},
+    {"ThousandIsTenToTheTwo", 1000, "10*10^2"},
+    {"One", 1, "1*10^0"},
+    {"Zero", 0, "0*10^0"},
+    {"InfinityWritesINF", std::numeric_limits<long double>::infinity(), "INF"},
+    {"NotANumberWritesNAN", std::numeric_limits<long double>::quiet_NaN(), "NAN"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Scientific, testing::ValuesIn(kScientificCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Decimal, MaskAndScientific) {
   GeneralSettings general;

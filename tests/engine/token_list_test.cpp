@@ -48,32 +48,54 @@ TEST(TokenNumber, AWrittenNumberReadsAsItsTextOverManyValues) {
   }
 }
 
-TEST(TokenNumber, SpecialValuesAndTextsReadAsTheirText) {
-  const struct {
-    const char* name;
-    long double value;
-  } numbers[] = {
-      {"zero", 0.0L},
-      {"negative zero writes 0", -0.0L},
-      {"nan", std::numeric_limits<long double>::quiet_NaN()},
-      {"infinity", std::numeric_limits<long double>::infinity()},
-      {"largest rounds beyond the range", std::numeric_limits<long double>::max()},
-      {"smallest subnormal", std::numeric_limits<long double>::denorm_min()},
-      {"one third", 1.0L / 3.0L},
-      {"huge", 1.5e300L},
-  };
-  for (const auto& row : numbers) {
-    SCOPED_TRACE(row.name);
-    Token token;
-    token.SetNumber(row.value);
-    ExpectConsistent(token, FormatGeneral(row.value));
-  }
-  for (const char* text : {"2", "0,5", "-3", "1,2,3", "x", "-", ",", "1E400", " 7 ", "007"}) {
-    Token token;
-    token.SetText(text);
-    ExpectConsistent(token, text);
-  }
+struct NumberRow {
+  const char* name;
+  long double value;
+};
+
+class WrittenNumber : public testing::TestWithParam<NumberRow> {};
+
+TEST_P(WrittenNumber, ReadsAsItsText) {
+  Token token;
+  token.SetNumber(GetParam().value);
+  ExpectConsistent(token, FormatGeneral(GetParam().value));
 }
+
+const NumberRow kSpecialNumbers[] = {
+    {"Zero", 0.0L},
+    {"NegativeZeroWrites0", -0.0L},
+    {"NotANumber", std::numeric_limits<long double>::quiet_NaN()},
+    {"Infinity", std::numeric_limits<long double>::infinity()},
+    {"LargestRoundsBeyondTheRange", std::numeric_limits<long double>::max()},
+    {"SmallestSubnormal", std::numeric_limits<long double>::denorm_min()},
+    {"OneThird", 1.0L / 3.0L},
+    {"Huge", 1.5e300L},
+};
+
+INSTANTIATE_TEST_SUITE_P(Specials, WrittenNumber, testing::ValuesIn(kSpecialNumbers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct TextRow {
+  const char* name;
+  const char* text;
+};
+
+class SetText : public testing::TestWithParam<TextRow> {};
+
+TEST_P(SetText, ReadsAsItsText) {
+  Token token;
+  token.SetText(GetParam().text);
+  ExpectConsistent(token, GetParam().text);
+}
+
+const TextRow kTexts[] = {
+    {"WholeNumber", "2"}, {"DecimalComma", "0,5"}, {"Negative", "-3"}, {"TwoCommas", "1,2,3"},
+    {"TheVariable", "x"}, {"LoneMinus", "-"},      {"LoneComma", ","}, {"BeyondTheRange", "1E400"},
+    {"Blanks", " 7 "},    {"LeadingZeros", "007"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, SetText, testing::ValuesIn(kTexts),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TokenNumber, EditsCopiesAndMovesKeepTheReadInStepWithTheText) {
   Token token;
@@ -93,57 +115,82 @@ TEST(TokenNumber, EditsCopiesAndMovesKeepTheReadInStepWithTheText) {
   ExpectConsistent(token, "(");
 }
 
-TEST(TokenNumber, AWrittenNumberIsNeverASingleOperator) {
+class WrittenNumberOperators : public testing::TestWithParam<NumberRow> {};
+
+TEST_P(WrittenNumberOperators, AreNeverASingleOperator) {
   Token token;
-  for (const long double value : {0.0L, 1.0L, 9.0L, -1.0L}) {
-    token.SetNumber(value);
-    for (const char c : std::string("+-*/^()[];x")) EXPECT_FALSE(token.Is(c)) << c;
-  }
+  token.SetNumber(GetParam().value);
+  for (const char c : std::string("+-*/^()[];x")) EXPECT_FALSE(token.Is(c)) << c;
 }
 
-TEST(TokenNumber, WritingAWrittenNumberAgainKeepsItsTextAndRead) {
-  const long double values[] = {1.0L / 3.0L, 2.5L, -7.0L, 1e20L / 3.0L, 0.1L, 1e-30L / 7.0L};
-  for (const long double value : values) {
-    Token token;
-    token.SetNumber(value);
-    const std::optional<long double> first = token.Number();
-    ASSERT_TRUE(first.has_value());
-    token.SetNumber(*first);
-    ExpectConsistent(token, FormatGeneral(value));
-  }
+const NumberRow kSingleDigitNumbers[] = {
+    {"Zero", 0.0L}, {"One", 1.0L}, {"Nine", 9.0L}, {"MinusOne", -1.0L}};
+
+INSTANTIATE_TEST_SUITE_P(SingleDigits, WrittenNumberOperators,
+                         testing::ValuesIn(kSingleDigitNumbers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class WrittenNumberAgain : public testing::TestWithParam<NumberRow> {};
+
+TEST_P(WrittenNumberAgain, KeepsItsTextAndRead) {
+  const long double value = GetParam().value;
+  Token token;
+  token.SetNumber(value);
+  const std::optional<long double> first = token.Number();
+  ASSERT_TRUE(first.has_value());
+  token.SetNumber(*first);
+  ExpectConsistent(token, FormatGeneral(value));
 }
+
+const NumberRow kRewritten[] = {
+    {"OneThird", 1.0L / 3.0L}, {"TwoAndAHalf", 2.5L},
+    {"MinusSeven", -7.0L},     {"HugeRepeatingDecimals", 1e20L / 3.0L},
+    {"OneTenth", 0.1L},        {"TinyRepeatingDecimals", 1e-30L / 7.0L},
+};
+
+INSTANTIATE_TEST_SUITE_P(Values, WrittenNumberAgain, testing::ValuesIn(kRewritten),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // One-character texts are kept as their character and spelled on demand; edits in place and
 // later texts must not leave a stale character or function row behind.
-TEST(TokenText, CharactersAndFunctionRowsFollowTheText) {
-  const struct {
-    const char* name;
-    const char* first;
-    const char* edit;  // appended in place
-    const char* text;
-    char single;
-  } rows[] = {
-      {"a digit grows into a number", "1", "2", "12", '\0'},
-      {"a name grows into another name", "s", "in", "sin", '\0'},
-      {"an empty text becomes one character", "", "(", "(", '('},
-      {"a DEL character stays one character", "\x7F", "", "\x7F", '\x7F'},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    Token token;
-    token.SetText(row.first);
-    EXPECT_EQ(token.Function(), FindFunction(row.first));
-    token.MutableText() += row.edit;
-    ExpectConsistent(token, row.text);
-    EXPECT_EQ(token.Single(), row.single);
-    EXPECT_EQ(token.Function(), FindFunction(row.text));
-    Token copy;
-    copy.SetText("ln");
-    copy = token;
-    EXPECT_EQ(copy.Single(), row.single);
-    EXPECT_EQ(copy.Function(), FindFunction(row.text));
-    ExpectConsistent(copy, row.text);
-  }
+struct TextEditRow {
+  const char* name;
+  const char* first;
+  const char* edit;  // appended in place
+  const char* text;
+  char single;
+};
+
+class TextEdit : public testing::TestWithParam<TextEditRow> {};
+
+TEST_P(TextEdit, CharacterAndFunctionRowFollowTheText) {
+  const TextEditRow& row = GetParam();
+  Token token;
+  token.SetText(row.first);
+  EXPECT_EQ(token.Function(), FindFunction(row.first));
+  token.MutableText() += row.edit;
+  ExpectConsistent(token, row.text);
+  EXPECT_EQ(token.Single(), row.single);
+  EXPECT_EQ(token.Function(), FindFunction(row.text));
+  Token copy;
+  copy.SetText("ln");
+  copy = token;
+  EXPECT_EQ(copy.Single(), row.single);
+  EXPECT_EQ(copy.Function(), FindFunction(row.text));
+  ExpectConsistent(copy, row.text);
+}
+
+const TextEditRow kTextEdits[] = {
+    {"ADigitGrowsIntoANumber", "1", "2", "12", '\0'},
+    {"ANameGrowsIntoAnotherName", "s", "in", "sin", '\0'},
+    {"AnEmptyTextBecomesOneCharacter", "", "(", "(", '('},
+    {"ADelCharacterStaysOneCharacter", "\x7F", "", "\x7F", '\x7F'},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, TextEdit, testing::ValuesIn(kTextEdits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TokenText, ANumberDropsTheFunctionRowOfTheTextBefore) {
   Token token;
   token.SetText("sin");
   EXPECT_EQ(token.Function(), FindFunction("sin"));

@@ -142,17 +142,32 @@ TEST(ChartAxis, TurningAutomaticOffKeepsTheShownRange) {
   EXPECT_EQ(chart.XMinimum(), 1);  // fixed limits do not follow the data
 }
 
-TEST(ChartModel, ThreeDPercentOutsideOneToHundredIsRefused) {
-  const struct {
-    int percent;
-    bool accepted;
-  } rows[] = {{0, false}, {1, true}, {5, true}, {100, true}, {101, false}, {-5, false}};
-  for (const auto& row : rows) {
-    ChartModel chart;
-    EXPECT_EQ(chart.Set3DPercent(row.percent), row.accepted) << row.percent;
-    EXPECT_EQ(chart.percent_3d(), row.accepted ? row.percent : 10) << row.percent;
-  }
+struct PercentRow {
+  const char* name;
+  int percent;
+  bool accepted;
+};
+
+class ThreeDPercent : public testing::TestWithParam<PercentRow> {};
+
+TEST_P(ThreeDPercent, OutsideOneToHundredIsRefused) {
+  const PercentRow& row = GetParam();
+  ChartModel chart;
+  EXPECT_EQ(chart.Set3DPercent(row.percent), row.accepted);
+  EXPECT_EQ(chart.percent_3d(), row.accepted ? row.percent : 10);
 }
+
+const PercentRow kPercentRows[] = {
+    {"ZeroRefused", 0, false},
+    {"OneIsTheLowest", 1, true},
+    {"Five", 5, true},
+    {"HundredIsTheHighest", 100, true},
+    {"AboveHundredRefused", 101, false},
+    {"NegativeRefused", -5, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ThreeDPercent, testing::ValuesIn(kPercentRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartModel, UndoZoomReturnsToTheUnzoomedView) {
   ChartModel chart;

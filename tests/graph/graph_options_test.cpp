@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace quorvex {
@@ -13,28 +14,38 @@ namespace {
 constexpr const char* kScales = "One or more errors occurred in (Tools/Graph options/Scales)";
 constexpr const char* kVisuals = "One or more errors occurred in (Tools/Graph options/Visuals)";
 
-TEST(ParseWholeNumber, TakesOnlyWholeDecimalNumbers) {
-  const struct {
-    const char* text;
-    std::optional<int32_t> value;
-  } rows[] = {
-      {"10", 10},
-      {"-7", -7},
-      {"+3", 3},
-      {" 4", 4},
-      {"1,5", std::nullopt},
-      {"1.5", std::nullopt},
-      {"", std::nullopt},
-      {"-", std::nullopt},
-      {"4 ", std::nullopt},
-      {"1E3", std::nullopt},
-      {"2147483647", 2147483647},
-      {"-2147483648", -2147483647 - 1},
-      {"2147483648", std::nullopt},
-      {"99999999999999999999", std::nullopt},
-  };
-  for (const auto& row : rows) EXPECT_EQ(ParseWholeNumber(row.text), row.value) << row.text;
+struct WholeNumberRow {
+  const char* name;
+  const char* text;
+  std::optional<int32_t> value;
+};
+
+class ParseWholeNumberRows : public testing::TestWithParam<WholeNumberRow> {};
+
+TEST_P(ParseWholeNumberRows, TakesOnlyWholeDecimalNumbers) {
+  const WholeNumberRow& row = GetParam();
+  EXPECT_EQ(ParseWholeNumber(row.text), row.value) << row.text;
 }
+
+const WholeNumberRow kWholeNumberRows[] = {
+    {"Positive", "10", 10},
+    {"Negative", "-7", -7},
+    {"PlusSign", "+3", 3},
+    {"LeadingBlank", " 4", 4},
+    {"DecimalCommaRefused", "1,5", std::nullopt},
+    {"DecimalPointRefused", "1.5", std::nullopt},
+    {"EmptyRefused", "", std::nullopt},
+    {"LoneMinusRefused", "-", std::nullopt},
+    {"TrailingBlankRefused", "4 ", std::nullopt},
+    {"ExponentRefused", "1E3", std::nullopt},
+    {"LargestInt32", "2147483647", 2147483647},
+    {"SmallestInt32", "-2147483648", -2147483647 - 1},
+    {"AboveInt32Refused", "2147483648", std::nullopt},
+    {"FarBeyondRefused", "99999999999999999999", std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ParseWholeNumberRows, testing::ValuesIn(kWholeNumberRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Settings changed from the defaults, and what the chart set-up says.
 struct OptionsRow {
@@ -127,33 +138,31 @@ struct LimitsRow {
   bool accepted;
 };
 
-class FixedLimits : public testing::TestWithParam<LimitsRow> {};
+// A row on one axis: true for the x axis.
+class FixedLimits : public testing::TestWithParam<std::tuple<LimitsRow, bool>> {};
 
 TEST_P(FixedLimits, AreCheckedAsAPair) {
-  const LimitsRow& row = GetParam();
-  for (const bool x_axis : {true, false}) {
-    SCOPED_TRACE(x_axis ? "x axis" : "y axis");
-    ChartModel chart;
-    GraphSettings settings;
-    std::string& low = x_axis ? settings.xmin : settings.ymin;
-    std::string& high = x_axis ? settings.xmax : settings.ymax;
-    (x_axis ? settings.xautocheck : settings.yautocheck) = false;
-    std::string answer;
-    if (row.before) {
-      low = std::to_string(row.before->first);
-      high = std::to_string(row.before->second);
-      ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer)) << answer;
-    }
-    const double old_min = x_axis ? chart.XMinimum() : chart.YMinimum();
-    const double old_max = x_axis ? chart.XMaximum() : chart.YMaximum();
-    low = std::to_string(row.min);
-    high = std::to_string(row.max);
-    answer.clear();
-    EXPECT_EQ(ApplyGraphOptions(settings, chart, answer), row.accepted);
-    EXPECT_EQ(answer, row.accepted ? "" : kScales);
-    EXPECT_EQ(x_axis ? chart.XMinimum() : chart.YMinimum(), row.accepted ? row.min : old_min);
-    EXPECT_EQ(x_axis ? chart.XMaximum() : chart.YMaximum(), row.accepted ? row.max : old_max);
+  const auto& [row, x_axis] = GetParam();
+  ChartModel chart;
+  GraphSettings settings;
+  std::string& low = x_axis ? settings.xmin : settings.ymin;
+  std::string& high = x_axis ? settings.xmax : settings.ymax;
+  (x_axis ? settings.xautocheck : settings.yautocheck) = false;
+  std::string answer;
+  if (row.before) {
+    low = std::to_string(row.before->first);
+    high = std::to_string(row.before->second);
+    ASSERT_TRUE(ApplyGraphOptions(settings, chart, answer)) << answer;
   }
+  const double old_min = x_axis ? chart.XMinimum() : chart.YMinimum();
+  const double old_max = x_axis ? chart.XMaximum() : chart.YMaximum();
+  low = std::to_string(row.min);
+  high = std::to_string(row.max);
+  answer.clear();
+  EXPECT_EQ(ApplyGraphOptions(settings, chart, answer), row.accepted);
+  EXPECT_EQ(answer, row.accepted ? "" : kScales);
+  EXPECT_EQ(x_axis ? chart.XMinimum() : chart.YMinimum(), row.accepted ? row.min : old_min);
+  EXPECT_EQ(x_axis ? chart.XMaximum() : chart.YMaximum(), row.accepted ? row.max : old_max);
 }
 
 const LimitsRow kLimitsRows[] = {
@@ -166,8 +175,12 @@ const LimitsRow kLimitsRows[] = {
     {"MinimumAboveMaximumOnAFreshChart", std::nullopt, 1, -1, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, FixedLimits, testing::ValuesIn(kLimitsRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, FixedLimits,
+                         testing::Combine(testing::ValuesIn(kLimitsRows), testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "_XAxis" : "_YAxis");
+                         });
 
 TEST(ApplyGraphOptions, AutomaticLogarithmicAxisIsTestedAgainstThePreviousPoints) {
   ChartModel chart;

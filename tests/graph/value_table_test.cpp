@@ -153,36 +153,41 @@ TEST(ValueTable, SumAndAreaAreKeptAsFifteenDigitTexts) {
 
 // A run accumulates the values and writes the texts once; the texts must be those of writing
 // them at every point, including a NAN point (its text reads as 0 for the next step).
-TEST(ValueTable, AccumulatedSumAndAreaWriteTheTextsOfEveryStep) {
-  const long double nan = std::numeric_limits<long double>::quiet_NaN();
-  const struct {
-    const char* name;
-    std::vector<long double> ys;
-  } rows[] = {
-      {"fifteen-digit rounding at every step", {1.0L / 3, 2.0L / 3, 1e-15L, 1e20L / 7, -1e20L / 7}},
-      {"a NAN point restarts from 0", {2, nan, 3, -5}},
-      {"huge values", {1e4000L, 1.18e4932L, -1e4000L}},
-      {"whole numbers beyond 15 digits", {999999999999999, 999999999999999, 1, 7}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    ValueTable every;
-    ValueTable once;
-    for (size_t i = 0; i < row.ys.size(); ++i) {
-      every.AddToSumAndArea(row.ys[i], i);
-      once.AccumulateSumAndArea(row.ys[i], i);
-      ValueTable written = once;
-      written.WriteSumAndArea();
-      EXPECT_EQ(written.sum, every.sum) << i;
-      EXPECT_EQ(written.area, every.area) << i;
-    }
-    once.WriteSumAndArea();
-    EXPECT_FALSE(once.sum_and_area_pending);
-    once.sum = "kept";
-    once.WriteSumAndArea();  // nothing new: the texts stay
-    EXPECT_EQ(once.sum, "kept");
+struct SumRow {
+  const char* name;
+  std::vector<long double> ys;
+};
+
+class AccumulatedSumAndArea : public testing::TestWithParam<SumRow> {};
+
+TEST_P(AccumulatedSumAndArea, WriteTheTextsOfEveryStep) {
+  const SumRow& row = GetParam();
+  ValueTable every;
+  ValueTable once;
+  for (size_t i = 0; i < row.ys.size(); ++i) {
+    every.AddToSumAndArea(row.ys[i], i);
+    once.AccumulateSumAndArea(row.ys[i], i);
+    ValueTable written = once;
+    written.WriteSumAndArea();
+    EXPECT_EQ(written.sum, every.sum) << i;
+    EXPECT_EQ(written.area, every.area) << i;
   }
+  once.WriteSumAndArea();
+  EXPECT_FALSE(once.sum_and_area_pending);
+  once.sum = "kept";
+  once.WriteSumAndArea();  // nothing new: the texts stay
+  EXPECT_EQ(once.sum, "kept");
 }
+
+const SumRow kSumRows[] = {
+    {"FifteenDigitRoundingAtEveryStep", {1.0L / 3, 2.0L / 3, 1e-15L, 1e20L / 7, -1e20L / 7}},
+    {"ANanPointRestartsFromZero", {2, std::numeric_limits<long double>::quiet_NaN(), 3, -5}},
+    {"HugeValues", {1e4000L, 1.18e4932L, -1e4000L}},
+    {"WholeNumbersBeyondFifteenDigits", {999999999999999, 999999999999999, 1, 7}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, AccumulatedSumAndArea, testing::ValuesIn(kSumRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The rows as they were built when every row was text made at once during the run.
 struct EagerTable {

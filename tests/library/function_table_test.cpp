@@ -8,8 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/row_name.h"
+
 namespace quorvex {
 namespace {
+
+using testing_support::RowName;
 
 struct ExpectedRow {
   std::string_view name;
@@ -60,18 +64,32 @@ constexpr ExpectedRow kExpected[] = {
     {"sumsq", 0, "s"},     {"svar", 0, "s"},     {"var", 0, "s"},
 };
 
-TEST(FunctionTableTest, RowsMatchInOrder) {
-  const auto table = FunctionTable();
-  ASSERT_EQ(table.size(), std::size(kExpected));
-  for (size_t i = 0; i < table.size(); ++i) {
-    SCOPED_TRACE("row " + std::to_string(i + 1));
-    EXPECT_EQ(table[i].name, kExpected[i].name);
-    EXPECT_EQ(table[i].param_count, kExpected[i].param_count);
-    EXPECT_EQ(table[i].category, kExpected[i].category);
-    EXPECT_FALSE(table[i].description.empty());
-    EXPECT_NE(table[i].impl, nullptr);
-  }
+TEST(FunctionTableTest, HoldsEveryExpectedRow) {
+  ASSERT_EQ(FunctionTable().size(), std::size(kExpected));
 }
+
+// Each row in its place, found by its own name, and a name the tokenizer reads as one name.
+class FunctionTableRow : public testing::TestWithParam<size_t> {};
+
+TEST_P(FunctionTableRow, MatchesItsPlaceAndIsFoundByItsName) {
+  const size_t i = GetParam();
+  const auto table = FunctionTable();
+  ASSERT_LT(i, table.size());
+  const FunctionRow& row = table[i];
+  EXPECT_EQ(row.name, kExpected[i].name);
+  EXPECT_EQ(row.param_count, kExpected[i].param_count);
+  EXPECT_EQ(row.category, kExpected[i].category);
+  EXPECT_FALSE(row.description.empty());
+  EXPECT_NE(row.impl, nullptr);
+  EXPECT_EQ(FindFunction(row.name), &row);
+  EXPECT_EQ(row.name.find_first_of("0123456789,.+-*/^()[];"), std::string_view::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, FunctionTableRow,
+                         testing::Range<size_t>(0, std::size(kExpected)),
+                         [](const testing::TestParamInfo<size_t>& info) {
+                           return RowName(info.param, kExpected[info.param].name);
+                         });
 
 TEST(FunctionTableTest, CountsPerCategoryAndParameterCount) {
   std::map<std::string_view, int> per_category;
@@ -88,93 +106,132 @@ TEST(FunctionTableTest, CountsPerCategoryAndParameterCount) {
   EXPECT_EQ(per_count, want_count);
 }
 
-TEST(FunctionTableTest, NamesAreDistinctSingleNameTokens) {
+TEST(FunctionTableTest, NamesAreDistinct) {
   std::set<std::string_view> seen;
   for (const FunctionRow& row : FunctionTable()) {
     EXPECT_TRUE(seen.insert(row.name).second) << "duplicate " << row.name;
-    EXPECT_EQ(row.name.find_first_of("0123456789,.+-*/^()[];"), std::string_view::npos) << row.name;
   }
 }
 
-TEST(FunctionTableTest, EveryRowIsFoundByItsOwnName) {
-  for (const FunctionRow& row : FunctionTable()) {
-    EXPECT_EQ(FindFunction(row.name), &row) << row.name;
-  }
-}
+struct MissCase {
+  const char* what;
+  std::string_view name;
+};
 
-TEST(FunctionTableTest, LookupIsExactAndCaseSensitive) {
-  struct Case {
-    const char* what;
-    std::string_view name;
-  };
-  const Case misses[] = {{"unknown name", "foo"},        {"capital letter", "Sin"},
-                         {"number token", "2"},          {"empty name", ""},
-                         {"prefix of a name", "si"},     {"name with blank", "sin "},
-                         {"half of a unit pair", "cel>"}};
-  for (const Case& c : misses) EXPECT_EQ(FindFunction(c.name), nullptr) << c.what;
+class FunctionLookupMiss : public testing::TestWithParam<MissCase> {};
+
+TEST_P(FunctionLookupMiss, FindsNoRow) { EXPECT_EQ(FindFunction(GetParam().name), nullptr); }
+
+const MissCase kMisses[] = {{"UnknownName", "foo"},     {"CapitalLetter", "Sin"},
+                            {"NumberToken", "2"},       {"EmptyName", ""},
+                            {"PrefixOfAName", "si"},    {"NameWithBlank", "sin "},
+                            {"HalfOfAUnitPair", "cel>"}};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FunctionLookupMiss, testing::ValuesIn(kMisses),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(FunctionTableTest, LookupFindsTheLastRowAndARelation) {
   ASSERT_NE(FindFunction("var"), nullptr);
   EXPECT_EQ(FindFunction("var"), &FunctionTable().back());
+  ASSERT_NE(FindFunction(">="), nullptr);
   EXPECT_EQ(FindFunction(">=")->param_count, 2);
 }
 
-TEST(FunctionTableTest, CategoriesInBrowserOrder) {
-  const std::pair<std::string_view, std::string_view> want[] = {
-      {"b", "Bitwise Operators"}, {"c", "Conversion (Trig)"}, {"cu", "Conversion (Unit)"},
-      {"f", "Financial"},         {"g", "Geometric"},         {"mi", "Math (Integer)"},
-      {"m", "Math (Real)"},       {"p", "Probability"},       {"r", "Relational Operators"},
-      {"s", "Statistic"},         {"t", "Trigonometric"}};
+struct CategoryCase {
+  std::string_view code;
+  std::string_view name;
+};
+
+// The categories in browser order.
+constexpr CategoryCase kCategories[] = {
+    {"b", "Bitwise Operators"}, {"c", "Conversion (Trig)"}, {"cu", "Conversion (Unit)"},
+    {"f", "Financial"},         {"g", "Geometric"},         {"mi", "Math (Integer)"},
+    {"m", "Math (Real)"},       {"p", "Probability"},       {"r", "Relational Operators"},
+    {"s", "Statistic"},         {"t", "Trigonometric"}};
+
+TEST(FunctionTableTest, HoldsEveryCategory) {
+  ASSERT_EQ(FunctionCategories().size(), std::size(kCategories));
+}
+
+class FunctionCategory : public testing::TestWithParam<size_t> {};
+
+TEST_P(FunctionCategory, HasItsPlaceAndName) {
+  const size_t i = GetParam();
   const auto categories = FunctionCategories();
-  ASSERT_EQ(categories.size(), std::size(want));
-  for (size_t i = 0; i < categories.size(); ++i) {
-    EXPECT_EQ(categories[i].code, want[i].first);
-    EXPECT_EQ(categories[i].name, want[i].second);
-    EXPECT_EQ(FunctionCategoryName(want[i].first), want[i].second);
-  }
+  ASSERT_LT(i, categories.size());
+  EXPECT_EQ(categories[i].code, kCategories[i].code);
+  EXPECT_EQ(categories[i].name, kCategories[i].name);
+  EXPECT_EQ(FunctionCategoryName(kCategories[i].code), kCategories[i].name);
+}
+
+INSTANTIATE_TEST_SUITE_P(BrowserOrder, FunctionCategory,
+                         testing::Range<size_t>(0, std::size(kCategories)),
+                         [](const testing::TestParamInfo<size_t>& info) {
+                           return RowName(info.param, kCategories[info.param].name);
+                         });
+
+TEST(FunctionTableTest, UnknownCategoryCodesHaveNoName) {
   EXPECT_EQ(FunctionCategoryName("x"), "");
   EXPECT_EQ(FunctionCategoryName("M"), "");
 }
 
-TEST(FunctionTableTest, DescriptionsByNameKeepWindows1252Bytes) {
-  struct Case {
-    std::string_view name;
-    std::string_view description;
-  };
-  const Case cases[] = {
-      {"!", "Returns the factorial of n1"},
-      {"cel>rea",
-       "Converts n1 measurement in Celsius into R\xE9"
-       "aumur"},
-      {"rea>ran",
-       "Converts n1 measurement in R\xE9"
-       "aumur into Rankine"},
-      {"round",
-       "Rounds n1 to a specified digit (n2) or power of ten using 'Banker\x92"
-       "s rounding'"},
-      {"<=", "Returns 1 (true) if n1 is less or equal to n2, else it returns 0 (false)"},
-      {"var", "Returns the statistical sample variance from an array"},
-      {"nosuch", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(FunctionDescription(c.name), c.description) << c.name;
+struct DescriptionCase {
+  const char* what;
+  std::string_view name;
+  std::string_view description;
+};
+
+class FunctionDescriptionByName : public testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(FunctionDescriptionByName, KeepsWindows1252Bytes) {
+  EXPECT_EQ(FunctionDescription(GetParam().name), GetParam().description);
 }
 
-TEST(FunctionTableTest, FormulaLines) {
-  struct Case {
-    std::string_view name;
-    std::string line;
-  };
-  const Case cases[] = {{"vcube", "vcube[n1]"},
-                        {"log", "log[n1;n2]"},
-                        {"aseq", "aseq[n1;n2;n3]"},
-                        {"ddbal", "ddbal[n1;n2;n3;n4]"},
-                        {"eipay", "eipay[n1;n2;n3;n4;n5]"},
-                        {"var", "var[n1;n2;...]"},
-                        {"cel>fah", "cel>fah[n1]"}};
-  for (const Case& c : cases) {
-    const FunctionRow* row = FindFunction(c.name);
-    ASSERT_NE(row, nullptr) << c.name;
-    EXPECT_EQ(FormulaLine(*row), c.line);
-  }
+const DescriptionCase kDescriptions[] = {
+    {"FirstRow", "!", "Returns the factorial of n1"},
+    {"EAcuteInTheMiddle", "cel>rea",
+     "Converts n1 measurement in Celsius into R\xE9"
+     "aumur"},
+    {"EAcuteBeforeTheUnitPair", "rea>ran",
+     "Converts n1 measurement in R\xE9"
+     "aumur into Rankine"},
+    {"RightQuoteByte", "round",
+     "Rounds n1 to a specified digit (n2) or power of ten using 'Banker\x92"
+     "s rounding'"},
+    {"RelationName",
+     "<=", "Returns 1 (true) if n1 is less or equal to n2, else it returns 0 (false)"},
+    {"LastRow", "var", "Returns the statistical sample variance from an array"},
+    {"UnknownNameHasNone", "nosuch", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FunctionDescriptionByName, testing::ValuesIn(kDescriptions),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+struct FormulaCase {
+  const char* what;
+  std::string_view name;
+  std::string line;
+};
+
+class FormulaLineOf : public testing::TestWithParam<FormulaCase> {};
+
+TEST_P(FormulaLineOf, NamesEveryParameter) {
+  const FormulaCase& c = GetParam();
+  const FunctionRow* row = FindFunction(c.name);
+  ASSERT_NE(row, nullptr) << c.name;
+  EXPECT_EQ(FormulaLine(*row), c.line);
 }
+
+const FormulaCase kFormulas[] = {{"OneParameter", "vcube", "vcube[n1]"},
+                                 {"TwoParameters", "log", "log[n1;n2]"},
+                                 {"ThreeParameters", "aseq", "aseq[n1;n2;n3]"},
+                                 {"FourParameters", "ddbal", "ddbal[n1;n2;n3;n4]"},
+                                 {"FiveParameters", "eipay", "eipay[n1;n2;n3;n4;n5]"},
+                                 {"AnArray", "var", "var[n1;n2;...]"},
+                                 {"AUnitPair", "cel>fah", "cel>fah[n1]"}};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FormulaLineOf, testing::ValuesIn(kFormulas),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace quorvex
