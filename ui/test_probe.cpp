@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QTimer>
@@ -21,6 +22,14 @@ QString NameOf(const QWidget* widget) {
   return name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : name;
 }
 
+// Text on one line of the probe file.
+QString OneLine(QString text) {
+  text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+  text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+  text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+  return text;
+}
+
 // The text a user reads in a control, on one line.
 QString TextOf(const QWidget* widget) {
   QString text;
@@ -33,10 +42,7 @@ QString TextOf(const QWidget* widget) {
   } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
     text = button->text();
   }
-  text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-  text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-  text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-  return text;
+  return OneLine(text);
 }
 
 }  // namespace
@@ -56,7 +62,11 @@ TestProbe::TestProbe(QString path, QObject* parent)
 QString TestProbe::Describe() {
   QString text;
   text += QStringLiteral("active=%1\n").arg(NameOf(QApplication::activeWindow()));
-  text += QStringLiteral("modal=%1\n").arg(NameOf(QApplication::activeModalWidget()));
+  const QWidget* modal = QApplication::activeModalWidget();
+  text += QStringLiteral("modal=%1\n").arg(NameOf(modal));
+  // What a message box says: X shows it only as pixels.
+  const auto* box = qobject_cast<const QMessageBox*>(modal);
+  text += QStringLiteral("modal_text=%1\n").arg(box != nullptr ? OneLine(box->text()) : QString());
   const QWidget* focus = QApplication::focusWidget();
   text += QStringLiteral("focus=%1\n").arg(NameOf(focus));
   text += QStringLiteral("focus_text=%1\n").arg(TextOf(focus));

@@ -9,8 +9,8 @@ namespace quorvex {
 
 // For real-window tests only: when QUORVEX_TEST_PROBE names a file, the program writes what a
 // test driving it from outside cannot read through X (the focused control, every visible
-// window's name, title and frame, the answer text) to that file a few times a second. Nothing
-// is written when the variable is not set.
+// window's name, title and frame, the answer text, a message box's text) to that file a few
+// times a second. Nothing is written when the variable is not set.
 class TestProbe : public QObject {
   Q_OBJECT
 

@@ -29,7 +29,7 @@ real_cleanup() {
   wait 2>/dev/null || true
   if [ "$status" -ne 0 ]; then
     mkdir -p "$REAL_KEEP"
-    cp -r "$REAL_TMP"/*.png "$REAL_TMP"/*.log "$REAL_PROBE" "$REAL_KEEP"/ 2>/dev/null || true
+    cp -r "$REAL_TMP"/*.png "$REAL_TMP"/*.log "$REAL_TMP"/*probe.txt "$REAL_KEEP"/ 2>/dev/null || true
     echo "real-window artifacts kept in $REAL_KEEP" >&2
   fi
   rm -rf "$REAL_TMP"
@@ -102,15 +102,48 @@ real_make_workdir() {
     printf '1\r\n' >"$REAL_WORK/bin/other.ini"; fi
 }
 
-# Starts the program in the working folder; extra arguments are VAR=value settings for it.
-real_start_quorvex() {
+# Starts the program in the working folder with probe file PROBE and output file LOG; extra
+# arguments are VAR=value settings for it. The program's pid is in $!.
+real_launch() {
+  local probe=$1 log=$2
+  shift 2
   [ -d "$REAL_WORK/bin" ] || real_make_workdir
   # libxkbcommon-x11 hands strndup a buffer without a terminator, which strict string checks
   # report although strndup stops at its length; the rest of the sanitizer stays on.
-  if [ -n "${ASAN_OPTIONS:-}" ]; then export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"; fi
-  (cd "$REAL_WORK" && exec env QT_QPA_PLATFORM=xcb QUORVEX_TEST_PROBE="$REAL_PROBE" "$@" \
-    "$QUORVEX_BIN" >"$REAL_TMP/quorvex.log" 2>&1) &
+  if [ -n "${ASAN_OPTIONS:-}" ] && [[ "$ASAN_OPTIONS" != *strict_string_checks=0* ]]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+  fi
+  (cd "$REAL_WORK" && exec env QT_QPA_PLATFORM=xcb QUORVEX_TEST_PROBE="$probe" "$@" \
+    "$QUORVEX_BIN" >"$log" 2>&1) &
+}
+
+# Starts the program in the working folder; extra arguments are VAR=value settings for it.
+real_start_quorvex() {
+  real_launch "$REAL_PROBE" "$REAL_TMP/quorvex.log" "$@"
   QUORVEX_PID=$!
+}
+
+# Starts a second program in the same working folder beside the first: its pid goes to
+# REAL_SECOND_PID, its probe file is REAL_SECOND_PROBE, its output second.log. The probe
+# functions watch it when called as REAL_PROBE=$REAL_SECOND_PROBE QUORVEX_PID=$REAL_SECOND_PID.
+real_start_second_quorvex() {
+  REAL_SECOND_PROBE=$REAL_TMP/second-probe.txt
+  real_launch "$REAL_SECOND_PROBE" "$REAL_TMP/second.log" "$@"
+  REAL_SECOND_PID=$!
+  REAL_PIDS+=("$REAL_SECOND_PID")
+}
+
+# Waits up to TIMEOUT seconds (default 10) for the program PID to end and sets REAL_STATUS to
+# its exit status.
+real_wait_end() {
+  local pid=$1 timeout=${2:-10} waited=0
+  while kill -0 "$pid" 2>/dev/null; do
+    waited=$((waited + 1))
+    [ "$waited" -le $((timeout * 10)) ] || real_fail "the program $pid did not end in ${timeout}s"
+    sleep 0.1
+  done
+  REAL_STATUS=0
+  wait "$pid" || REAL_STATUS=$?
 }
 
 # The value of KEY in the probe file ("" when absent).
