@@ -1,6 +1,8 @@
 #include "graph/value_table.h"
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 #include "common/number_text.h"
 #include "graph/chart_model.h"
@@ -24,6 +26,12 @@ void AppendMasked(const MaskSettings& mask, long double value, std::string& row)
 // The number the text of a running value reads back as (0 for "NAN" and the like).
 long double RunningValue(long double unwritten) {
   return GeneralReadBackInPlace(unwritten) ? unwritten : 0;
+}
+
+// The same encoding, so the same read-back (x87's 6 padding bytes are not compared).
+bool SameBits(long double a, long double b) {
+  constexpr size_t kBytes = std::numeric_limits<long double>::digits == 64 ? 10 : sizeof a;
+  return std::memcmp(&a, &b, kBytes) == 0;
 }
 
 }  // namespace
@@ -128,6 +136,11 @@ void ValueTable::AccumulateSumAndArea(long double y, size_t points_before) {
   if (points_before == 0) {
     area_unwritten = std::fabs(y);
     sum_unwritten = y;
+  } else if (SameBits(area_unwritten, sum_unwritten)) {
+    // Until a y below zero the area is the sum: one read-back serves both.
+    const long double running = RunningValue(sum_unwritten);
+    area_unwritten = running + std::fabs(y);
+    sum_unwritten = running + y;
   } else {
     area_unwritten = RunningValue(area_unwritten) + std::fabs(y);
     sum_unwritten = RunningValue(sum_unwritten) + y;

@@ -189,6 +189,49 @@ const SumRow kSumRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, AccumulatedSumAndArea, testing::ValuesIn(kSumRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The area and the sum share one read-back while they are equal: both must be, bit for bit,
+// what reading each back separately gives, over long runs that stay positive, touch -0 and 0,
+// turn negative, or meet NAN, infinity, tiny and huge values.
+TEST(ValueTable, SharedReadBackOfSumAndAreaMatchesSeparateReadBacks) {
+  auto read_back = [](long double value) { return GeneralReadBackInPlace(value) ? value : 0; };
+  auto same = [](long double a, long double b) {
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+  };
+  std::mt19937_64 random(20);
+  const long double specials[] = {0.0L,
+                                  -0.0L,
+                                  std::numeric_limits<long double>::quiet_NaN(),
+                                  std::numeric_limits<long double>::infinity(),
+                                  std::numeric_limits<long double>::denorm_min(),
+                                  1e-4000L,
+                                  1e4000L,
+                                  999999999999999.0L};
+  for (int run = 0; run < 200; ++run) {
+    SCOPED_TRACE(run);
+    const bool positive_only = run % 2 == 0;
+    const int length = 1 + static_cast<int>(random() % 300);
+    ValueTable table;
+    long double area = 0;
+    long double sum = 0;
+    for (int i = 0; i < length; ++i) {
+      long double y;
+      const uint64_t pick = random() % 16;
+      if (pick == 0) {
+        y = specials[random() % std::size(specials)];
+      } else {
+        const long double magnitude = std::ldexp(static_cast<long double>(random()) / 0x1p64L,
+                                                 static_cast<int>(random() % 140) - 70);
+        y = positive_only || pick % 2 == 0 ? magnitude : -magnitude;
+      }
+      table.AccumulateSumAndArea(y, static_cast<size_t>(i));
+      area = i == 0 ? std::fabs(y) : read_back(area) + std::fabs(y);
+      sum = i == 0 ? y : read_back(sum) + y;
+      ASSERT_TRUE(same(table.area_unwritten, area)) << i;
+      ASSERT_TRUE(same(table.sum_unwritten, sum)) << i;
+    }
+  }
+}
+
 // The rows as they were built when every row was text made at once during the run.
 struct EagerTable {
   Rows table, top, max, bottom, min, zero;
