@@ -146,6 +146,15 @@ real_wait_end() {
   wait "$pid" || REAL_STATUS=$?
 }
 
+# Fails when the program output LOG holds a sanitizer's report: a program expected to end with
+# a failure status would otherwise hide one.
+real_no_findings() {
+  if grep -Eq 'Sanitizer|runtime error:' "$1"; then
+    cat "$1" >&2
+    real_fail "a sanitizer reported a finding"
+  fi
+}
+
 # The value of KEY in the probe file ("" when absent).
 real_probe() {
   [ -f "$REAL_PROBE" ] || return 0

@@ -31,6 +31,7 @@ real_wait_end "$REAL_SECOND_PID" 10
   cat "$REAL_TMP/second.log" >&2
   real_fail "the second program ended with status $REAL_STATUS, not 1"
 }
+real_no_findings "$REAL_TMP/second.log"
 after=$(for file in "$REAL_WORK"/bin/*; do identity "$(basename "$file")"; done)
 [ "$before" = "$after" ] || real_fail "the second program changed bin/:"$'\n'"$before"$'\n'"$after"
 
