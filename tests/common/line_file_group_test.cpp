@@ -13,33 +13,15 @@
 
 #include "common/line_file.h"
 #include "gtest/gtest.h"
+#include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "quorvex-group-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
 
 std::vector<std::string> Names(const fs::path& folder) {
   std::vector<std::string> names;

@@ -24,6 +24,8 @@ class TempDir {
   ~TempDir() {
     std::error_code ignored;
     // A test may have taken the write permission of a folder away to make saving fail.
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
       if (entry.is_directory(ignored)) {
         std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
