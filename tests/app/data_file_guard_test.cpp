@@ -18,12 +18,15 @@
 #include "gtest/gtest.h"
 #include "settings/expression_log.h"
 #include "settings/messages.h"
+#include "support/odd_files.h"
 #include "support/temp_workdir.h"
 
 namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::kOddKinds;
+using testing_support::OddKind;
 using testing_support::TempWorkdir;
 
 class RecordingNotifier : public Notifier {
@@ -39,25 +42,6 @@ class Watchdog {
  public:
   Watchdog() { ::alarm(20); }
   ~Watchdog() { ::alarm(0); }
-};
-
-struct OddKind {
-  const char* name;
-  std::function<void(const fs::path&)> make;
-};
-
-void PrintTo(const OddKind& row, std::ostream* out) { *out << row.name; }
-
-const OddKind kKinds[] = {
-    {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0644); }},
-    {"LinkToDevZero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); }},
-    {"LinkToDevUrandom", [](const fs::path& file) { fs::create_symlink("/dev/urandom", file); }},
-    {"Directory", [](const fs::path& file) { fs::create_directory(file); }},
-    {"HundredMegabytes",
-     [](const fs::path& file) {
-       { std::ofstream(file) << "1\r\n"; }
-       fs::resize_file(file, 100u * 1024 * 1024);
-     }},
 };
 
 struct StartUpFile {
@@ -95,7 +79,7 @@ TEST_P(OddStartUpFileTest, TwoMessagesAndTheProgramEnds) {
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, OddStartUpFileTest,
                          ::testing::Combine(::testing::ValuesIn(kStartUpFiles),
-                                            ::testing::ValuesIn(kKinds)),
+                                            ::testing::ValuesIn(kOddKinds)),
                          [](const auto& info) {
                            return std::string(std::get<0>(info.param).name) +
                                   std::get<1>(info.param).name;
@@ -114,7 +98,7 @@ TEST_P(OddLogTest, InsertLogAndViewerReportItAsUnreadable) {
   EXPECT_FALSE(ReadLogViewer(dir.File(kLogFile)).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, OddLogTest, ::testing::ValuesIn(kKinds),
+INSTANTIATE_TEST_SUITE_P(Kinds, OddLogTest, ::testing::ValuesIn(kOddKinds),
                          [](const auto& info) { return std::string(info.param.name); });
 
 const std::vector<std::string> kFolderInUse = {std::string(kFolderInUseMessage),

@@ -17,12 +17,15 @@
 #include <string>
 #include <vector>
 
+#include "support/odd_files.h"
 #include "support/temp_workdir.h"
 
 namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::kOddKinds;
+using testing_support::OddKind;
 using testing_support::TempWorkdir;
 
 struct CliRun {
@@ -51,25 +54,6 @@ CliRun RunCli(const TempWorkdir& dir, const std::string& expression) {
   run.err = dir.Read("stderr.txt");
   return run;
 }
-
-struct OddKind {
-  const char* name;
-  std::function<void(const fs::path&)> make;
-};
-
-void PrintTo(const OddKind& row, std::ostream* out) { *out << row.name; }
-
-const OddKind kKinds[] = {
-    {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0644); }},
-    {"LinkToDevZero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); }},
-    {"LinkToDevUrandom", [](const fs::path& file) { fs::create_symlink("/dev/urandom", file); }},
-    {"Directory", [](const fs::path& file) { fs::create_directory(file); }},
-    {"HundredMegabytes",
-     [](const fs::path& file) {
-       { std::ofstream(file) << "1\r\n"; }
-       fs::resize_file(file, 100u * 1024 * 1024);
-     }},
-};
 
 struct DataFile {
   const char* name;
@@ -105,7 +89,7 @@ TEST_P(CliOddFileTest, TwoMessagesAndExitStatus2) {
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, CliOddFileTest,
                          ::testing::Combine(::testing::ValuesIn(kFiles),
-                                            ::testing::ValuesIn(kKinds)),
+                                            ::testing::ValuesIn(kOddKinds)),
                          [](const auto& info) {
                            return std::string(std::get<0>(info.param).name) +
                                   std::get<1>(info.param).name;
