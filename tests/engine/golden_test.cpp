@@ -31,44 +31,15 @@
 #include "common/number_text.h"
 #include "library/constant_table.h"
 #include "library/function_table.h"
+#include "tests/engine/golden_corpus.h"
 
 namespace quorvex {
 namespace {
 
 const std::string kGoldenDir = QUORVEX_GOLDEN_DIR;
 
-// Undoes the escapes of extract_corpus.py: \\, \n, \r, \t and \xNN.
-std::string Unescape(const std::string& line) {
-  std::string text;
-  for (size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != '\\' || i + 1 >= line.size()) {
-      text += line[i];
-      continue;
-    }
-    const char c = line[++i];
-    if (c == 'n') {
-      text += '\n';
-    } else if (c == 'r') {
-      text += '\r';
-    } else if (c == 't') {
-      text += '\t';
-    } else if (c == 'x' && i + 2 < line.size()) {
-      text += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else {
-      text += c;
-    }
-  }
-  return text;
-}
-
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
-}
+using testing_support::ReadLines;
+using testing_support::Unescape;
 
 // splitmix64: the same sequence on every platform, unlike the standard distributions.
 class Prng {

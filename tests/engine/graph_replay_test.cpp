@@ -15,34 +15,12 @@
 
 #include "app/calculator.h"
 #include "fuzz_input.h"
+#include "tests/engine/golden_corpus.h"
 
 namespace quorvex {
 namespace {
 
-// Undoes the escapes of the golden corpus: \\, \n, \r, \t and \xNN.
-std::string Unescape(const std::string& line) {
-  std::string text;
-  for (size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != '\\' || i + 1 >= line.size()) {
-      text += line[i];
-      continue;
-    }
-    const char c = line[++i];
-    if (c == 'n') {
-      text += '\n';
-    } else if (c == 'r') {
-      text += '\r';
-    } else if (c == 't') {
-      text += '\t';
-    } else if (c == 'x' && i + 2 < line.size()) {
-      text += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else {
-      text += c;
-    }
-  }
-  return text;
-}
+using testing_support::Unescape;
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
