@@ -3,7 +3,7 @@
 // program's resident memory with the run's results held and the window open.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <string>
@@ -56,13 +56,3 @@ void BM_OpenTableWindow(benchmark::State& state) {
 BENCHMARK(BM_OpenTableWindow)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
