@@ -19,40 +19,20 @@
 
 #include "support/odd_files.h"
 #include "support/temp_workdir.h"
+#include "tests/cli/run_cli.h"
 
 namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::CliRun;
 using testing_support::kOddKinds;
 using testing_support::OddKind;
 using testing_support::TempWorkdir;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs quorvex-cli on the folder; a run that waits is ended after 10 s (status 124).
+// A run that waits on a data file is ended after 10 s (status 124).
 CliRun RunCli(const TempWorkdir& dir, const std::string& expression) {
-  const std::string command = "timeout 10 " + std::string(QUORVEX_CLI) + " --dir " +
-                              Quote(dir.root().string()) + " " + Quote(expression) +
-                              " </dev/null 2>" + Quote(dir.File("stderr.txt").string());
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = dir.Read("stderr.txt");
-  return run;
+  return testing_support::RunCli(dir, {expression}, "", 10);
 }
 
 struct DataFile {

@@ -8,41 +8,14 @@
 #include <vector>
 
 #include "support/temp_workdir.h"
+#include "tests/cli/run_cli.h"
 
 namespace quorvex {
 namespace {
 
+using testing_support::CliRun;
+using testing_support::RunCli;
 using testing_support::TempWorkdir;
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs quorvex-cli through the shell with the given arguments and standard input.
-CliRun RunCli(const TempWorkdir& dir, const std::vector<std::string>& args,
-              const std::string& input = "") {
-  dir.Write("stdin.txt", input);
-  std::string command = std::string(QUORVEX_CLI) + " --dir " + Quote(dir.root().string());
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command +=
-      " <" + Quote(dir.File("stdin.txt").string()) + " 2>" + Quote(dir.File("stderr.txt").string());
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = dir.Read("stderr.txt");
-  return run;
-}
 
 TEST(Cli, JsonLinesCarryStepsAnswersAndMessages) {
   TempWorkdir dir;
